@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/CriticalValues.h"
+#include "engine/DataSet.h"
+#include "engine/RegressionOutcome.h"
+#include "engine/RunResults.h"
+#include "engine/StudyDesign.h"
+
+namespace kvor {
+
+// The records one run works on. A run owns its workspace, so two runs never share state.
+struct RunWorkspace {
+    StudyDesign Design;
+    kvor::CriticalValues CriticalValues;
+    kvor::DataSet DataSet;
+    kvor::RegressionOutcome Outcome;
+    kvor::RunResults RunResults;
+};
+
+} // namespace kvor
