@@ -3,17 +3,33 @@
 namespace kvor::cli {
 
 inline constexpr const char* Usage =
-    R"(usage: kvor-cli COMMAND [OPTIONS]
+    R"(usage: kvor-cli accuracy [design options] [--json] [--dump-sets FILE] [--dump-fits FILE] [--export-failed FILE]
+       kvor-cli power    [design options] [--json]
+       kvor-cli check    [design options] [--tab accuracy|power]
+       kvor-cli --help
 
-Headless runs of KVOR's studies.
+Headless runs of KVOR's Accuracy and Power studies and of the design checks.
 
-Commands:
-  accuracy    run an Accuracy study
-  power       run a Power study
-  check       check a design as the Start Run button does
+Design options (defaults are the main window's):
+  --regression ols|wls|deming            (ols)
+  --n N                                  (100)   Accuracy N; Power: N of specified mode
+  --sets S                               (1000)  data sets per run, 1000 to 10000
+  --true-slope B --true-intercept A      (1, 0)  the Ideal line on the Power tab
+  --actual-slope B --actual-intercept A  (1.01, 0) Power only
+  --xmin V --xmax V                      (10, 100)
+  --xdist uniform|central|skewed         (uniform)
+  --variance V                           (1) constant Y variance of OLS
+  --yvf FORM,PARA,B1,B2,B3,J             (2,0,1,0,0,1) Y-variance function
+  --xvf FORM,PARA,B1,B2,B3,J             (2,0,1,0,0,1) X-variance function
+  --fixed-seed                           seed = sets x N
+  --seed S                               every seeding of the run uses S
+  --import FILE [--separator comma|tab|space|CHAR]
+  --sampling random|sequential           (random)
+  --mode auto|specified                  (auto)
+  --detection 80|90|95                   (90)
+  --significance 0.05|0.01               (0.05)
 
-Options:
-  -h, --help  show this text
+Exit status: 0 done, 2 bad command line, 3 a data set failed, 4 design refused, 5 import refused.
 )";
 
 } // namespace kvor::cli

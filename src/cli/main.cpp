@@ -1,7 +1,9 @@
+#include "cli/CliOptions.h"
 #include "cli/CliUsage.h"
 
 #include <cstdio>
-#include <string_view>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -10,16 +12,17 @@ constexpr int ExitUsage = 2;
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fputs(kvor::cli::Usage, stderr);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const kvor::cli::CliParse parsed = kvor::cli::ParseCliOptions(args);
+    if (!parsed.Ok) {
+        std::fprintf(stderr, "kvor-cli: %s\n", parsed.Error.c_str());
+        std::fputs("Try 'kvor-cli --help'.\n", stderr);
         return ExitUsage;
     }
-    const std::string_view command = argv[1];
-    if (command == "-h" || command == "--help" || command == "help") {
+    if (parsed.Options.Command == kvor::cli::Command::Help) {
         std::fputs(kvor::cli::Usage, stdout);
         return 0;
     }
-    std::fprintf(stderr, "kvor-cli: unknown command '%s'\n", argv[1]);
-    std::fputs(kvor::cli::Usage, stderr);
+    std::fputs("kvor-cli: the studies are not available in this build yet\n", stderr);
     return ExitUsage;
 }

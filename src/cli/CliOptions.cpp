@@ -1,0 +1,302 @@
+#include "cli/CliOptions.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <sstream>
+
+namespace kvor::cli {
+
+namespace {
+
+struct Failure {
+    std::string Message;
+};
+
+std::optional<double> ParseDouble(const std::string& text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec != std::errc() || end != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<long long> ParseInteger(const std::string& text) {
+    long long value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (text.empty() || ec != std::errc() || end != last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string RangeText(double lo, double hi) {
+    std::ostringstream out;
+    out << lo << " to " << hi;
+    return out.str();
+}
+
+double RealInRange(const std::string& option, const std::string& text, double lo, double hi) {
+    const auto value = ParseDouble(text);
+    if (!value || *value < lo || *value > hi) {
+        throw Failure{option + ": expected a number from " + RangeText(lo, hi) + ", got '" + text +
+                      "'"};
+    }
+    return *value;
+}
+
+int IntegerInRange(const std::string& option, const std::string& text, long long lo, long long hi) {
+    const auto value = ParseInteger(text);
+    if (!value || *value < lo || *value > hi) {
+        throw Failure{option + ": expected a whole number from " + std::to_string(lo) + " to " +
+                      std::to_string(hi) + ", got '" + text + "'"};
+    }
+    return static_cast<int>(*value);
+}
+
+template <typename T>
+T Choice(const std::string& option, const std::string& text,
+         const std::vector<std::pair<std::string, T>>& choices) {
+    std::string names;
+    for (const auto& [name, value] : choices) {
+        if (name == text) {
+            return value;
+        }
+        names += names.empty() ? name : "|" + name;
+    }
+    throw Failure{option + ": expected " + names + ", got '" + text + "'"};
+}
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(text);
+    while (std::getline(in, part, ',')) {
+        parts.push_back(part);
+    }
+    if (!text.empty() && text.back() == ',') {
+        parts.emplace_back();
+    }
+    return parts;
+}
+
+VarianceFunction ParseVarianceFunction(const std::string& option, const std::string& text) {
+    const std::vector<std::string> parts = SplitCommas(text);
+    if (parts.size() != 6) {
+        throw Failure{option + ": expected FORM,PARA,B1,B2,B3,J, got '" + text + "'"};
+    }
+    constexpr double CoefficientLimit = 999999999;
+    VarianceFunction function;
+    function.Form = IntegerInRange(option + " FORM", parts[0], 2, 4);
+    function.Para = IntegerInRange(option + " PARA", parts[1], -1, 1);
+    function.B1 = RealInRange(option + " B1", parts[2], -CoefficientLimit, CoefficientLimit);
+    function.B2 = RealInRange(option + " B2", parts[3], -CoefficientLimit, CoefficientLimit);
+    function.B3 = RealInRange(option + " B3", parts[4], -CoefficientLimit, CoefficientLimit);
+    function.J = RealInRange(option + " J", parts[5], -65, 65);
+    return function;
+}
+
+char ParseSeparator(const std::string& text) {
+    if (text == "comma") {
+        return ',';
+    }
+    if (text == "tab") {
+        return '\t';
+    }
+    if (text == "space") {
+        return ' ';
+    }
+    if (text.size() == 1) {
+        return text[0];
+    }
+    throw Failure{"--separator: expected comma|tab|space or a single character, got '" + text +
+                  "'"};
+}
+
+using ValueHandler = std::function<void(CliOptions&, const std::string&)>;
+
+const std::map<std::string, ValueHandler>& ValueOptions() {
+    static const std::map<std::string, ValueHandler> handlers = {
+        {"--regression",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.Regression = Choice<RegressionType>("--regression", v,
+                                                          {{"ols", RegressionType::OLS},
+                                                           {"wls", RegressionType::WLS},
+                                                           {"deming", RegressionType::Deming}});
+         }},
+        {"--n", [](CliOptions& o,
+                   const std::string& v) { o.Design.N = IntegerInRange("--n", v, 3, 5000); }},
+        {"--sets",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.SetsPerRun = IntegerInRange("--sets", v, 1000, 10000);
+         }},
+        {"--true-slope",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.TrueSlope = RealInRange("--true-slope", v, -100, 100);
+         }},
+        {"--true-intercept",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.TrueIntercept = RealInRange("--true-intercept", v, -99999, 99999);
+         }},
+        {"--actual-slope",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.ActualSlope = RealInRange("--actual-slope", v, -100, 100);
+         }},
+        {"--actual-intercept",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.ActualIntercept = RealInRange("--actual-intercept", v, -99999, 99999);
+         }},
+        {"--xmin", [](CliOptions& o,
+                      const std::string& v) { o.Design.XMin = RealInRange("--xmin", v, 0, 1e6); }},
+        {"--xmax",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.XMax = RealInRange("--xmax", v, 0.001, 1e7);
+         }},
+        {"--xdist",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.XDist = Choice<XDistribution>("--xdist", v,
+                                                    {{"uniform", XDistribution::Uniform},
+                                                     {"central", XDistribution::CentrallyLocated},
+                                                     {"skewed", XDistribution::RightSkewed}});
+         }},
+        {"--variance",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.ConstantVariance = RealInRange("--variance", v, 1e-6, 999999999);
+         }},
+        {"--yvf",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.YVariance = ParseVarianceFunction("--yvf", v);
+         }},
+        {"--xvf",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.XVariance = ParseVarianceFunction("--xvf", v);
+         }},
+        {"--seed",
+         [](CliOptions& o, const std::string& v) {
+             const auto value = ParseInteger(v);
+             if (!value || *value < 0 || *value > 4294967295LL) {
+                 throw Failure{"--seed: expected a whole number from 0 to 4294967295, got '" + v +
+                               "'"};
+             }
+             o.Seed = static_cast<std::uint32_t>(*value);
+         }},
+        {"--sampling",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.ImportSampling = Choice<ImportSampling>(
+                 "--sampling", v,
+                 {{"random", ImportSampling::Random}, {"sequential", ImportSampling::Sequential}});
+         }},
+        {"--mode",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.EstimationMode = Choice<EstimationMode>(
+                 "--mode", v,
+                 {{"auto", EstimationMode::Automatic}, {"specified", EstimationMode::SpecifiedN}});
+         }},
+        {"--detection",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.DetectionRate =
+                 Choice<int>("--detection", v, {{"80", 80}, {"90", 90}, {"95", 95}});
+         }},
+        {"--significance",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.Significance =
+                 Choice<double>("--significance", v, {{"0.05", 0.05}, {"0.01", 0.01}});
+         }},
+        {"--tab",
+         [](CliOptions& o, const std::string& v) {
+             o.Tab = Choice<Tab>("--tab", v, {{"accuracy", Tab::Accuracy}, {"power", Tab::Power}});
+         }},
+        {"--dump-sets", [](CliOptions& o, const std::string& v) { o.DumpSets = v; }},
+        {"--dump-fits", [](CliOptions& o, const std::string& v) { o.DumpFits = v; }},
+        {"--export-failed", [](CliOptions& o, const std::string& v) { o.ExportFailed = v; }},
+        {"--import",
+         [](CliOptions& o, const std::string& v) {
+             o.ImportFile = v;
+             o.Design.DataSource = DataSource::Import;
+         }},
+        {"--separator",
+         [](CliOptions& o, const std::string& v) { o.Separator = ParseSeparator(v); }},
+    };
+    return handlers;
+}
+
+kvor::cli::Command ParseCommand(const std::string& word) {
+    return Choice<kvor::cli::Command>("command", word,
+                                      {{"accuracy", Command::Accuracy},
+                                       {"power", Command::Power},
+                                       {"check", Command::Check},
+                                       {"help", Command::Help},
+                                       {"--help", Command::Help},
+                                       {"-h", Command::Help}});
+}
+
+void CheckOptionFitsCommand(const std::string& option, kvor::cli::Command command) {
+    const bool accuracyOnly =
+        option == "--dump-sets" || option == "--dump-fits" || option == "--export-failed";
+    if (accuracyOnly && command != Command::Accuracy) {
+        throw Failure{option + ": only the accuracy command takes this option"};
+    }
+    if (option == "--tab" && command != Command::Check) {
+        throw Failure{"--tab: only the check command takes this option"};
+    }
+}
+
+} // namespace
+
+CliParse ParseCliOptions(const std::vector<std::string>& args) {
+    CliParse result;
+    try {
+        if (args.empty()) {
+            throw Failure{"missing command: expected accuracy|power|check"};
+        }
+        result.Options.Command = ParseCommand(args[0]);
+        if (result.Options.Command == Command::Help) {
+            result.Ok = true;
+            return result;
+        }
+        if (result.Options.Command == Command::Power) {
+            result.Options.Tab = Tab::Power;
+        }
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            const std::string& option = args[i];
+            if (option == "--help" || option == "-h") {
+                result.Options.Command = Command::Help;
+                result.Ok = true;
+                return result;
+            }
+            if (option == "--json") {
+                result.Options.Json = true;
+                continue;
+            }
+            if (option == "--fixed-seed") {
+                result.Options.Design.FixedSeed = true;
+                continue;
+            }
+            const auto handler = ValueOptions().find(option);
+            if (handler == ValueOptions().end()) {
+                throw Failure{"unknown option '" + option + "'"};
+            }
+            if (i + 1 >= args.size()) {
+                throw Failure{option + ": missing value"};
+            }
+            CheckOptionFitsCommand(option, result.Options.Command);
+            handler->second(result.Options, args[++i]);
+        }
+        result.Ok = true;
+    } catch (const Failure& failure) {
+        result.Error = failure.Message;
+    }
+    return result;
+}
+
+} // namespace kvor::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/StudyDesign.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvor::cli {
+
+enum class Command { Help, Accuracy, Power, Check };
+enum class Tab { Accuracy, Power };
+
+struct CliOptions {
+    kvor::cli::Command Command = Command::Help;
+    StudyDesign Design;
+    bool Json = false;
+    std::optional<std::uint32_t> Seed;
+    std::optional<std::string> DumpSets;
+    std::optional<std::string> DumpFits;
+    std::optional<std::string> ExportFailed;
+    std::optional<std::string> ImportFile;
+    char Separator = '\t';
+    kvor::cli::Tab Tab = Tab::Accuracy;
+};
+
+struct CliParse {
+    bool Ok = false;
+    std::string Error; // one line naming the option and what it accepts
+    CliOptions Options;
+};
+
+// Reads the command line (without the program name). Values are range-checked as the window's
+// controls check them; nothing is run and no file is touched.
+CliParse ParseCliOptions(const std::vector<std::string>& args);
+
+} // namespace kvor::cli

@@ -1,0 +1,137 @@
+#include "cli/CliOptions.h"
+
+#include <gtest/gtest.h>
+
+using kvor::cli::ParseCliOptions;
+
+TEST(ParseCliOptions, DefaultsAreTheWindowDefaults) {
+    const auto parsed = ParseCliOptions({"accuracy"});
+    ASSERT_TRUE(parsed.Ok) << parsed.Error;
+    const kvor::StudyDesign defaults;
+    const kvor::StudyDesign& d = parsed.Options.Design;
+    EXPECT_EQ(d.N, defaults.N);
+    EXPECT_EQ(d.SetsPerRun, 1000);
+    EXPECT_EQ(d.Regression, kvor::RegressionType::OLS);
+    EXPECT_FALSE(parsed.Options.Json);
+    EXPECT_FALSE(parsed.Options.Seed.has_value());
+}
+
+TEST(ParseCliOptions, ReadsEveryDesignOption) {
+    const auto parsed = ParseCliOptions({"power",
+                                         "--regression",
+                                         "deming",
+                                         "--n",
+                                         "3",
+                                         "--sets",
+                                         "10000",
+                                         "--true-slope",
+                                         "-100",
+                                         "--true-intercept",
+                                         "99999",
+                                         "--actual-slope",
+                                         "1.5",
+                                         "--actual-intercept",
+                                         "-2",
+                                         "--xmin",
+                                         "0",
+                                         "--xmax",
+                                         "1e7",
+                                         "--xdist",
+                                         "skewed",
+                                         "--variance",
+                                         "1e-6",
+                                         "--yvf",
+                                         "4,1,0.5,0.01,2e-3,-65",
+                                         "--xvf",
+                                         "3,-1,1,2,3,65",
+                                         "--fixed-seed",
+                                         "--seed",
+                                         "4294967295",
+                                         "--mode",
+                                         "specified",
+                                         "--detection",
+                                         "95",
+                                         "--significance",
+                                         "0.01",
+                                         "--json"});
+    ASSERT_TRUE(parsed.Ok) << parsed.Error;
+    const auto& o = parsed.Options;
+    const auto& d = o.Design;
+    EXPECT_EQ(o.Command, kvor::cli::Command::Power);
+    EXPECT_EQ(o.Tab, kvor::cli::Tab::Power);
+    EXPECT_EQ(d.Regression, kvor::RegressionType::Deming);
+    EXPECT_EQ(d.N, 3);
+    EXPECT_EQ(d.SetsPerRun, 10000);
+    EXPECT_EQ(d.TrueSlope, -100);
+    EXPECT_EQ(d.TrueIntercept, 99999);
+    EXPECT_EQ(d.ActualSlope, 1.5);
+    EXPECT_EQ(d.ActualIntercept, -2);
+    EXPECT_EQ(d.XMin, 0);
+    EXPECT_EQ(d.XMax, 1e7);
+    EXPECT_EQ(d.XDist, kvor::XDistribution::RightSkewed);
+    EXPECT_EQ(d.ConstantVariance, 1e-6);
+    EXPECT_EQ(d.YVariance.Form, 4);
+    EXPECT_EQ(d.YVariance.Para, 1);
+    EXPECT_EQ(d.YVariance.B3, 2e-3);
+    EXPECT_EQ(d.YVariance.J, -65);
+    EXPECT_EQ(d.XVariance.Form, 3);
+    EXPECT_EQ(d.XVariance.Para, -1);
+    EXPECT_TRUE(d.FixedSeed);
+    EXPECT_EQ(o.Seed, 4294967295u);
+    EXPECT_EQ(d.EstimationMode, kvor::EstimationMode::SpecifiedN);
+    EXPECT_EQ(d.DetectionRate, 95);
+    EXPECT_EQ(d.Significance, 0.01);
+    EXPECT_TRUE(o.Json);
+}
+
+TEST(ParseCliOptions, RefusesOutOfRangeAndMalformedValuesNamingTheOption) {
+    struct Case {
+        std::vector<std::string> Args;
+        std::string Named;
+    };
+    const std::vector<Case> cases = {
+        {{"accuracy", "--n", "2"}, "--n"},
+        {{"accuracy", "--n", "5001"}, "--n"},
+        {{"accuracy", "--n", "100.5"}, "--n"},
+        {{"accuracy", "--sets", "999"}, "--sets"},
+        {{"accuracy", "--true-slope", "100.0001"}, "--true-slope"},
+        {{"accuracy", "--true-intercept", "nan"}, "--true-intercept"},
+        {{"accuracy", "--xmin", "-1"}, "--xmin"},
+        {{"accuracy", "--xmax", "0.0009"}, "--xmax"},
+        {{"accuracy", "--xmax", "inf"}, "--xmax"},
+        {{"accuracy", "--variance", "0"}, "--variance"},
+        {{"accuracy", "--yvf", "5,0,1,0,0,1"}, "--yvf FORM"},
+        {{"accuracy", "--yvf", "2,2,1,0,0,1"}, "--yvf PARA"},
+        {{"accuracy", "--xvf", "2,0,1e9,0,0,1"}, "--xvf B1"},
+        {{"accuracy", "--xvf", "2,0,1,0,0,66"}, "--xvf J"},
+        {{"accuracy", "--xvf", "2,0,1,0,0"}, "--xvf"},
+        {{"accuracy", "--xdist", "normal"}, "--xdist"},
+        {{"accuracy", "--regression", "pls"}, "--regression"},
+        {{"accuracy", "--seed", "-1"}, "--seed"},
+        {{"accuracy", "--seed", "4294967296"}, "--seed"},
+        {{"power", "--detection", "85"}, "--detection"},
+        {{"power", "--significance", "0.1"}, "--significance"},
+        {{"accuracy", "--separator", "ab"}, "--separator"},
+        {{"accuracy", "--n"}, "--n"},
+        {{"accuracy", "--bogus", "1"}, "--bogus"},
+        {{"power", "--dump-sets", "f.tsv"}, "--dump-sets"},
+        {{"accuracy", "--tab", "power"}, "--tab"},
+        {{"simulate"}, "command"},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseCliOptions(c.Args);
+        EXPECT_FALSE(parsed.Ok) << c.Args.back();
+        EXPECT_NE(parsed.Error.find(c.Named), std::string::npos) << parsed.Error;
+        EXPECT_EQ(parsed.Error.find('\n'), std::string::npos) << parsed.Error;
+    }
+}
+
+TEST(ParseCliOptions, ImportOptionsSwitchTheDataSource) {
+    const auto parsed =
+        ParseCliOptions({"check", "--tab", "power", "--import", "pairs.txt", "--separator", ";"});
+    ASSERT_TRUE(parsed.Ok) << parsed.Error;
+    EXPECT_EQ(parsed.Options.Tab, kvor::cli::Tab::Power);
+    EXPECT_EQ(parsed.Options.Design.DataSource, kvor::DataSource::Import);
+    EXPECT_EQ(parsed.Options.ImportFile, "pairs.txt");
+    EXPECT_EQ(parsed.Options.Separator, ';');
+}
