@@ -172,7 +172,9 @@ WeightRange WgtRange(int Para, int Form, double B1, double B2, double B3, double
         return {Form4LowerLimit(B1, B2, B3, J, LowerY), Form4UpperLimit(B1, B2, B3, J, UpperY)};
     }
     const double r = WeightRoot(Para, Form, B1, B2, J);
-    if (LowerY >= r) {
+    // Without a positive root the variance is positive over all positive levels; data dipping
+    // below zero must not pull the upper limit down to a thousandth of the top.
+    if (LowerY >= r || r <= 0.0) {
         const double lower = r > 0.0 ? r + (Extended(LowerY) - r) / 1000 : 0.0;
         return {lower, NoUpperLimit};
     }

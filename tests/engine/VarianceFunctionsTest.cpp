@@ -133,7 +133,9 @@ TEST(WgtRange, FormsTwoAndThreeStayAThousandthInsideTheRoot) {
         {0, 3, 8, -1, 3, 0.5, 1.5, 0, 2 - 0.0005},  // 8 - Y^3: root 2
         {0, 3, 1, -1, -1, 3, 9, 1.002, 1e300},      // 1 - 1/Y: root 1
         {0, 3, 1, 1, 2, 3, 9, 0, 1e300},            // always positive
-        {0, 3, 2, -1, 0, 3, 9, 0, 1e300},           // J = 0: constant 1
+        {0, 3, 2, -1, 0, 3, 9, 0, 1e300},
+        {0, 2, 1, 0.1, 2, -3, 150, 0, 1e300},   // no positive root, data dip below 0
+        {0, 3, 1, 0.5, 1.5, -3, 150, 0, 1e300}, // J = 0: constant 1
     };
     for (const RangeCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "form " << c.Form << " para " << c.Para << " B1 " << c.B1
@@ -236,4 +238,40 @@ TEST(CVRootSearch, RefusesRootsAtTheEndsAndLargeResiduals) {
     EXPECT_EQ(kvor::CVRootSearch(4, 0, 1, 3, 3, 5), kvor::NoTurningPoint);
     // Negative levels with a fractional power give NaN: no root.
     EXPECT_EQ(kvor::CVRootSearch(4, 0, 1, 2.5, -5, -1), kvor::NoTurningPoint);
+}
+
+TEST(VarianceFunctions, StayFiniteAndFlooredOverTheWholeCoefficientRange) {
+    const double coefficients[] = {-999999999, -1, -1e-9, 0, 1e-9, 1, 999999999};
+    const double exponents[] = {-65, -2.5, -1, 0, 0.5, 1, 2, 3.7, 65};
+    const double levels[] = {-1e7, -1, 0, 1e-12, 1, 1e7};
+    for (const int form : {2, 3, 4}) {
+        for (const int para : {-1, 0, 1}) {
+            for (const double B1 : coefficients) {
+                for (const double B2 : coefficients) {
+                    for (const double J : exponents) {
+                        const double B3 = B2 / 3;
+                        for (const double v : levels) {
+                            const double V = PVar(para, form, B1, B2, B3, J, v);
+                            ASSERT_TRUE(std::isfinite(V) && V >= VarianceFloor)
+                                << form << " " << para << " " << B1 << " " << B2 << " " << J << " "
+                                << v;
+                            const double P = VarianceForPlot({form, para, B1, B2, B3, J}, v);
+                            ASSERT_TRUE(std::isfinite(P) && P > 0.0);
+                        }
+                        const kvor::WeightRange range =
+                            WgtRange(para, form, B1, B2, B3, J, 1e-3, 1e7);
+                        ASSERT_FALSE(std::isnan(range.Lower) || std::isnan(range.Upper))
+                            << form << " " << para << " " << B1 << " " << B2 << " " << J;
+                        const double turn = kvor::CVTurningPoint(form, para, B1, B2, J, 1e-3, 1e7);
+                        ASSERT_TRUE(turn == -1.0 || (turn > 1e-3 && turn < 1e7));
+                        if (form == 4 && para == 0) {
+                            const kvor::CVTurningPoints points =
+                                kvor::Calc4PRegCVMinMax(B1, B2, B3, J, 1e-3, 1e7);
+                            ASSERT_FALSE(std::isnan(points.R1) || std::isnan(points.R2));
+                        }
+                    }
+                }
+            }
+        }
+    }
 }
