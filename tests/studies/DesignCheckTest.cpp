@@ -476,12 +476,12 @@ TEST(CheckNeg, AllowsTwoAndAHalfPercentOfTheLargestTargetBelowZero) {
         bool ok;
     };
     const std::vector<Row> rows = {
-        {10, 100, 16, true},    // 10 - 10 = 0
-        {10, 100, 25, true},    // 10 - 12.5 = -2.5, exactly 2.5% of 100
-        {10, 100, 25.5, false}, // just beyond
-        {1, 100, 100, false},   // 1 - 25 = -24
-        {100, 100, 1681, true}, // 100 - 102.5 = -2.5
-        {0, 0, 0, true},
+        {10, 100, 16, true},                          // 10 - 10 = 0
+        {10, 100, 25, true},                          // 10 - 12.5 = -2.5, exactly 2.5% of 100
+        {10, 100, 25.5, false},                       // just beyond
+        {1, 100, 100, false},                         // 1 - 25 = -24
+        {100, 100, 1681, true},                       // 100 - 102.5 = -2.5
+        {0, 0, 0, true},        {10, 100, -1, false}, // no SD to speak of
     };
     for (const Row& r : rows) {
         EXPECT_EQ(CheckNeg(r.t, r.L, r.V), r.ok) << r.t << " " << r.L << " " << r.V;
