@@ -96,6 +96,10 @@ TEST(PVar, NeitherClearsNorRaisesTheCallersFlags) {
     EXPECT_TRUE(std::fetestexcept(FE_OVERFLOW));
     EXPECT_FALSE(std::fetestexcept(FE_INVALID | FE_DIVBYZERO));
     guard.Reset();
+
+    // A NaN level gives the floor without a flag for the caller.
+    PVar(0, 3, 1, 1, 0, 1, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FALSE(guard.Failed());
 }
 
 TEST(PVar, RecordOverloadReadsEveryField) {
