@@ -100,6 +100,11 @@ int ScreenFontPointSize(int s, int d, int pixelsPerInch) {
     return -(Rnd(static_cast<long double>(s) * d / 80) * 96 / ppi);
 }
 
+int ScreenFontCellPixels(int s, int d, int pixelsPerInch) {
+    const int ppi = pixelsPerInch > 0 ? pixelsPerInch : 96;
+    return Rnd(-static_cast<long double>(ScreenFontPointSize(s, d, ppi)) * ppi / 72);
+}
+
 int PrintFontPointSize(int s, int b) {
     return Rnd(static_cast<long double>(b) * s / 100);
 }

@@ -39,6 +39,9 @@ int PenWidth(int d, int w);
 // Point size to request for a font of preset size s on screen; negative, i.e. a character
 // height, so that text grows with the picture.
 int ScreenFontPointSize(int s, int d, int pixelsPerInch);
+// Character-cell height in pixels that the screen point size asks for on a device of
+// pixelsPerInch.
+int ScreenFontCellPixels(int s, int d, int pixelsPerInch);
 // Point size of a preset size s on paper with font scale b (percent).
 int PrintFontPointSize(int s, int b);
 

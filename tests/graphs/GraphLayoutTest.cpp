@@ -62,6 +62,9 @@ TEST(FontSizes, ScreenAndPaperRules) {
     EXPECT_EQ(kvor::ScreenFontPointSize(15, 258, 120), -38);
     // rnd(12 x 232 / 80) = rnd(34.8) = 35
     EXPECT_EQ(kvor::ScreenFontPointSize(12, 232, 96), -35);
+    // 48 points of cell height are 64 pixels at 96 per inch; 38 points at 120 per inch are 63.
+    EXPECT_EQ(kvor::ScreenFontCellPixels(15, 258, 96), 64);
+    EXPECT_EQ(kvor::ScreenFontCellPixels(15, 258, 120), 63);
     EXPECT_EQ(kvor::PrintFontPointSize(12, 50), 6);
     EXPECT_EQ(kvor::PrintFontPointSize(15, 100), 15);
 }
