@@ -71,6 +71,11 @@ void SetStartFromUnits(AxisScale& axis, long long units, int M) {
     axis.StartExponent = me.Mantissa == 0 ? 0 : me.Exponent;
 }
 
+void SetStart(AxisScale& axis, StartValue start) {
+    axis.StartMantissa = start.StartMantissa;
+    axis.StartExponent = start.StartExponent;
+}
+
 // Moves the start k steps (k may be negative) exactly, in units of the finer exponent.
 void ShiftStart(AxisScale& axis, int k) {
     if (const auto units = InUnits(axis)) {
@@ -78,14 +83,13 @@ void ShiftStart(AxisScale& axis, int k) {
         return;
     }
     const double v = TickValue(axis, k);
+    if (v == 0) {
+        SetStart(axis, {0, 0});
+        return;
+    }
     const StartValue magnitude = ReexpressStart(std::fabs(v));
     axis.StartMantissa = v < 0 ? -magnitude.StartMantissa : magnitude.StartMantissa;
     axis.StartExponent = magnitude.StartExponent;
-}
-
-void SetStart(AxisScale& axis, StartValue start) {
-    axis.StartMantissa = start.StartMantissa;
-    axis.StartExponent = start.StartExponent;
 }
 
 bool AnyNaN(double a, double b) {
