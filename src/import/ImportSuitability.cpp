@@ -57,7 +57,8 @@ SumsLine LineFromSums(const ScanTotals& t, double n) {
 }
 
 bool FailsAllowance(double minimum, double maximum) {
-    return minimum < 0 && std::fabs(minimum) > NegativeAllowance * maximum;
+    return minimum < 0 && std::fabs(static_cast<long double>(minimum)) >
+                              static_cast<long double>(NegativeAllowance) * maximum;
 }
 
 ImportRefusal Unsuitable(std::string_view message) {
@@ -95,9 +96,9 @@ std::optional<ImportRefusal> FirstFailure(const ImportedData& b, ImportKind kind
     if (yFails) {
         return Unsuitable(ImportTexts::NegativeY);
     }
-    if (b.MinX > 0 && static_cast<long double>(b.MaxX) / (XRangeRatio * static_cast<long double>(
-                                                              b.MinX)) <
-                          RatioTolerance) {
+    if (b.MinX > 0 &&
+        static_cast<long double>(b.MaxX) / (XRangeRatio * static_cast<long double>(b.MinX)) <
+            RatioTolerance) {
         return Unsuitable(ImportTexts::XRatio);
     }
     const SumsLine line = LineFromSums(totals, static_cast<double>(n));
@@ -119,7 +120,9 @@ std::optional<ImportRefusal> FirstFailure(const ImportedData& b, ImportKind kind
 
 } // namespace
 
-std::size_t MinimumPairs(ImportKind kind) { return kind == ImportKind::Accuracy ? 3000 : 100000; }
+std::size_t MinimumPairs(ImportKind kind) {
+    return kind == ImportKind::Accuracy ? 3000 : 100000;
+}
 
 std::optional<ImportRefusal> CheckLineCount(std::size_t lines, ImportKind kind,
                                             ImportSource source) {

@@ -6,7 +6,8 @@ namespace {
 
 std::string RequiredPieceForLines(ImportKind kind) {
     return kind == ImportKind::Accuracy
-               ? "but a minimum of 3000 X, Y pairs are required for regression Accuracy simulations."
+               ? "but a minimum of 3000 X, Y pairs are required for regression Accuracy "
+                 "simulations."
                : "but a minimum of 100000 X, Y pairs are required for regression Power "
                  "simulations.";
 }
@@ -60,10 +61,11 @@ std::string PairsExtracted(ImportSource source, std::size_t pairs) {
 }
 
 std::string PairsAvailable(ImportKind kind, bool fromFile, std::size_t pairs) {
-    const char* tail = fromFile                        ? " X, Y pairs available.  Read from file;"
-                       : kind == ImportKind::Accuracy ? " X, Y pairs available.  Pasted from clipboard."
-                                                       // The Power tab has always shown this spelling.
-                                                       : " X, Y pairs available.  Pasted from clipbaord.";
+    const char* tail = fromFile ? " X, Y pairs available.  Read from file;"
+                       : kind == ImportKind::Accuracy
+                           ? " X, Y pairs available.  Pasted from clipboard."
+                           // The Power tab has always shown this spelling.
+                           : " X, Y pairs available.  Pasted from clipbaord.";
     std::string text = std::to_string(pairs);
     text += tail;
     return text;

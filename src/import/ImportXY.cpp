@@ -86,8 +86,7 @@ ImportResult CheckImportLines(const TextLines& lines, std::string_view separator
         return Refused(std::move(*refusal), buffer);
     }
     ImportResult result;
-    result.StatusText =
-        ImportTexts::PairsExtracted(source, static_cast<std::size_t>(buffer.Count));
+    result.StatusText = ImportTexts::PairsExtracted(source, static_cast<std::size_t>(buffer.Count));
     return result;
 }
 
@@ -97,7 +96,8 @@ ImportResult ImportTextFile(std::string_view fileName, const FieldSeparator& sep
     if (auto* refusal = std::get_if<ImportRefusal>(&path)) {
         return Refused(std::move(*refusal), buffer);
     }
-    std::variant<std::string, ImportRefusal> cut = ResolveFieldSeparator(separator, decimalSeparator);
+    std::variant<std::string, ImportRefusal> cut =
+        ResolveFieldSeparator(separator, decimalSeparator);
     if (auto* refusal = std::get_if<ImportRefusal>(&cut)) {
         return Refused(std::move(*refusal), buffer);
     }

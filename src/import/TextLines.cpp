@@ -34,9 +34,13 @@ TextLines::TextLines(std::string text) : m_text(std::move(text)) {
     }
 }
 
-TextLines::Iterator TextLines::begin() const { return Iterator(m_text, m_text.empty()); }
+TextLines::Iterator TextLines::begin() const {
+    return Iterator(m_text, m_text.empty());
+}
 
-TextLines::Iterator TextLines::end() const { return Iterator({}, true); }
+TextLines::Iterator TextLines::end() const {
+    return Iterator({}, true);
+}
 
 TextLines::Iterator::Iterator(std::string_view rest, bool atEnd) : m_rest(rest), m_atEnd(atEnd) {
     if (!m_atEnd) {

@@ -32,8 +32,8 @@ ScanTotals ParseXYLines(const TextLines& lines, std::string_view separator, char
     if (separator.empty()) {
         return totals;
     }
-    const std::size_t capacity = std::min({static_cast<std::size_t>(MaxImportedPairs),
-                                           buffer.X.size(), buffer.Y.size()});
+    const std::size_t capacity =
+        std::min({static_cast<std::size_t>(MaxImportedPairs), buffer.X.size(), buffer.Y.size()});
     std::size_t count = 0;
     for (std::string_view rest : lines) {
         if (count >= capacity) {
