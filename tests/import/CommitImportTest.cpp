@@ -1,4 +1,6 @@
 #include "import/CommitImport.h"
+#include "import/ImportPools.h"
+#include "import/ImportXY.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -82,4 +84,19 @@ TEST(CommitImport, LabelsPastedPairsPerTab) {
     EXPECT_EQ(commit.DataLabel, "150000 X, Y pairs available.  Pasted from clipbaord.");
     EXPECT_EQ(tab.SourceFile, "");
     EXPECT_EQ(tab.Count, 150000);
+}
+
+TEST(CommitImport, ARefusedImportLeavesTheTabsPoolAsItWas) {
+    kvor::ImportPools pools;
+    Fill(pools.ImportBuffer, 3000, 10);
+    kvor::CommitImport(kvor::ImportKind::Power, "/d/a.txt", pools.ImportBuffer,
+                       pools.ForKind(kvor::ImportKind::Power));
+    const std::string text(3000, '\n'); // no pairs at all
+    const auto result =
+        kvor::ImportClipboardText(text, '.', kvor::ImportKind::Power, true, pools.ImportBuffer);
+    ASSERT_FALSE(result.Accepted());
+    EXPECT_EQ(pools.ImportBuffer.Count, 0);
+    EXPECT_EQ(pools.PowerData.Count, 3000);
+    EXPECT_EQ(pools.PowerData.X[2999], 3009);
+    EXPECT_EQ(pools.AccuracyData.Count, 0);
 }
