@@ -46,10 +46,47 @@ std::string MessageOf(const kvor::ImportResult& result) {
 
 const std::string Accepted = "accepted";
 
+// The texts as the user reads them, written out here rather than taken from the code.
+const std::string HalfXNegative =
+    "Unsuitable data.  The data do not satisfy the requirement that at least 50% of "
+    "X-values must be > 0.";
+const std::string HalfYNegative =
+    "Unsuitable data.  The data do not satisfy the requirement that at least 50% of "
+    "Y-values must be > 0.";
+const std::string NegativeXAndY =
+    "Unsuitable data.  One or more negative X-values and Y-values were outside the "
+    "allowed range (allowed minimum = -0.025*Max where Max is the maximum X-value or "
+    "Y-value), ie. negative values must have magnitudes that do not exceed 2.5% of the "
+    "largest positive X-value or Y-value, as appropriate.";
+const std::string NegativeX =
+    "Unsuitable data.  One or more negative X-values were outside the allowed range "
+    "(allowed minimum = -0.025*Max where Max is the maximum X-value), ie. negative "
+    "X-values must have magnitudes that do not exceed 2.5% of the largest positive "
+    "X-value.";
+const std::string NegativeY =
+    "Unsuitable data.  One or more negative Y-values were outside the allowed range "
+    "(allowed minimum = -0.025*Max where Max is the maximum Y-value), ie. negative "
+    "Y-values must have magnitudes that do not exceed 2.5% of the largest positive "
+    "Y-value.";
+const std::string XRatio = "Unsuitable data.  The X-values have a Max/Min ratio < 1.2";
+const std::string SlopeTooLarge =
+    "Unsuitable data.  The Y on X Slope appears to be > 100 or < -100.  If these data "
+    "have particular significance then scale one of the variates such that Abs(Slope) is "
+    "< 100.";
+const std::string SlopeNearZero =
+    "Unsuitable data.  The Y on X Slope appears to lie between -0.01 and 0.01, ie. there "
+    "is virtually no dependence of Y on X.";
+const std::string InterceptTooLarge =
+    "Unsuitable data.  The Y on X Intercept appears to be > 99999 or < -99999.  If these "
+    "data have particular significance then scale the Y-values such that the "
+    "Abs(Intercept) value is < 99999.";
+const std::string PerfectFit =
+    "Unsuitable data.  The X, Y pairs exhibit an essentially perfect fit to a straight "
+    "line which implies that the Y-variate has zero error.";
+
 } // namespace
 
 TEST(CheckImportSuitability, GivesTheFirstFailingRowInOrder) {
-    namespace T = kvor::ImportTexts;
     struct Row {
         const char* name;
         Generator pairs;
@@ -83,31 +120,31 @@ TEST(CheckImportSuitability, GivesTheFirstFailingRowInOrder) {
               [](std::size_t) {
                   return Pair{-0.5, 50};
               }),
-         std::string(T::HalfXNegative)},
+         HalfXNegative},
         {"one more Y negative",
          With(base, before(1501),
               [](std::size_t i) {
                   return Pair{Spread(i), -0.5};
               }),
-         std::string(T::HalfYNegative)},
+         HalfYNegative},
         {"far negative X and Y",
          With(base, at(6),
               [](std::size_t) {
                   return Pair{-2e8, -2e8};
               }),
-         std::string(T::NegativeXAndY)},
+         NegativeXAndY},
         {"far negative X",
          With(base, at(6),
               [](std::size_t) {
                   return Pair{-2e8, 50};
               }),
-         std::string(T::NegativeX)},
+         NegativeX},
         {"far negative Y",
          With(base, at(6),
               [](std::size_t) {
                   return Pair{50, -2e8};
               }),
-         std::string(T::NegativeY)},
+         NegativeY},
         {"X at the allowance",
          With(withTop, at(0),
               [](std::size_t) {
@@ -119,7 +156,7 @@ TEST(CheckImportSuitability, GivesTheFirstFailingRowInOrder) {
               [](std::size_t) {
                   return Pair{-10.001, 20};
               }),
-         std::string(T::NegativeX)},
+         NegativeX},
         {"Y at the allowance",
          With(withTop, at(0),
               [](std::size_t) {
@@ -131,17 +168,17 @@ TEST(CheckImportSuitability, GivesTheFirstFailingRowInOrder) {
               [](std::size_t) {
                   return Pair{50, -20.251};
               }),
-         std::string(T::NegativeY)},
+         NegativeY},
         {"all X equal",
          [](std::size_t i) {
              return Pair{50, 100 + Alternate(i)};
          },
-         std::string(T::XRatio)},
+         XRatio},
         {"X ratio 1.19",
          [](std::size_t i) {
              return Pair{100 + double(i % 20), 100 + Alternate(i)};
          },
-         std::string(T::XRatio)},
+         XRatio},
         {"X ratio 1.2",
          [](std::size_t i) {
              return Pair{100 + double(i % 21), 2.0 * double(i % 21) + Alternate(i)};
@@ -151,26 +188,26 @@ TEST(CheckImportSuitability, GivesTheFirstFailingRowInOrder) {
          [](std::size_t i) {
              return Pair{0, 100 + Alternate(i)};
          },
-         std::string(T::SlopeTooLarge)},
-        {"slope 101.5", Line(5, 101.5), std::string(T::SlopeTooLarge)},
-        {"slope -101.5", Line(40000, -101.5), std::string(T::SlopeTooLarge)},
+         SlopeTooLarge},
+        {"slope 101.5", Line(5, 101.5), SlopeTooLarge},
+        {"slope -101.5", Line(40000, -101.5), SlopeTooLarge},
         {"slope 100.5", Line(5, 100.5), Accepted},
-        {"slope 0.0085", Line(50, 0.0085), std::string(T::SlopeNearZero)},
-        {"slope -0.0085", Line(50, -0.0085), std::string(T::SlopeNearZero)},
+        {"slope 0.0085", Line(50, 0.0085), SlopeNearZero},
+        {"slope -0.0085", Line(50, -0.0085), SlopeNearZero},
         {"slope 0.0095", Line(50, 0.0095), Accepted},
-        {"intercept 100600", Line(100600, 2), std::string(T::InterceptTooLarge)},
+        {"intercept 100600", Line(100600, 2), InterceptTooLarge},
         {"intercept -100600",
          [](std::size_t i) {
              return Pair{1100 + 0.5 * double(i),
                          -100600 + 100 * (1100 + 0.5 * double(i)) + Alternate(i)};
          },
-         std::string(T::InterceptTooLarge)},
+         InterceptTooLarge},
         {"intercept 100000", Line(100000, 2), Accepted},
         {"exact line Y = 2X",
          [](std::size_t i) {
              return Pair{double(i + 1), 2.0 * double(i + 1)};
          },
-         std::string(T::PerfectFit)},
+         PerfectFit},
         {"Y = 2X with a little scatter",
          [](std::size_t i) {
              return Pair{double(i + 1), 2.0 * double(i + 1) + 1e-3 * Alternate(i)};
