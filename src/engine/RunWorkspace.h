@@ -2,9 +2,11 @@
 
 #include "engine/CriticalValues.h"
 #include "engine/DataSet.h"
+#include "engine/RandomGenerator.h"
 #include "engine/RegressionOutcome.h"
 #include "engine/RunResults.h"
 #include "engine/StudyDesign.h"
+#include "engine/TargetDesign.h"
 
 namespace kvor {
 
@@ -15,6 +17,8 @@ struct RunWorkspace {
     kvor::DataSet DataSet;
     kvor::RegressionOutcome Outcome;
     kvor::RunResults RunResults;
+    RandomGenerator Generator;
+    kvor::TargetDesign TargetDesign;
 };
 
 } // namespace kvor
