@@ -5,10 +5,9 @@
 #include "engine/EnclosureFlags.h"
 #include "engine/FloatGuard.h"
 #include "engine/StudyDesign.h"
+#include "engine/XSpread.h"
 
-#include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace kvor {
 
@@ -53,12 +52,6 @@ CentredSums AccumulateCentredSums(const double* x, const double* y, int n, doubl
     return s;
 }
 
-// Rounding can leave a small positive spread when every X is the same (seven times 0.1, say), and
-// the fit would then report a huge slope; equal X-values are degenerate whatever the sums say.
-bool AllEqual(const double* x, int n) {
-    return std::adjacent_find(x, x + n, std::not_equal_to<>()) == x + n;
-}
-
 bool AllFinite(const RegressionOutcome& r) {
     return std::isfinite(r.Slope) && std::isfinite(r.Intercept) && std::isfinite(r.SESlope) &&
            std::isfinite(r.SEIntercept);
@@ -81,7 +74,7 @@ RegressionOutcome DoOLSRegression(const StudyDesign& design, const CriticalValue
     const long double N = n;
     const double Sxx =
         static_cast<double>(raw.Sxx0 - static_cast<long double>(raw.Sx) * raw.Sx / N);
-    if (!(Sxx > 0) || AllEqual(data.X.data(), n)) {
+    if (!(Sxx > 0) || AllXEqual(data.X.data(), n)) {
         out.FailCode = 1;
         return out;
     }

@@ -7,6 +7,7 @@
 #include "engine/RunResults.h"
 #include "engine/StudyDesign.h"
 #include "engine/TargetDesign.h"
+#include "engine/WLSRegression.h"
 
 namespace kvor {
 
@@ -19,6 +20,7 @@ struct RunWorkspace {
     kvor::RunResults RunResults;
     RandomGenerator Generator;
     kvor::TargetDesign TargetDesign;
+    kvor::WLSScratch WLSScratch;
 };
 
 } // namespace kvor
