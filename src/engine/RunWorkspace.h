@@ -2,6 +2,7 @@
 
 #include "engine/CriticalValues.h"
 #include "engine/DataSet.h"
+#include "engine/DemingScratch.h"
 #include "engine/RegressionOutcome.h"
 #include "engine/RunResults.h"
 #include "engine/StudyDesign.h"
@@ -15,6 +16,7 @@ struct RunWorkspace {
     kvor::DataSet DataSet;
     kvor::RegressionOutcome Outcome;
     kvor::RunResults RunResults;
+    DemingScratch Deming;
 };
 
 } // namespace kvor
