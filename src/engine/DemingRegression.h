@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/RegressionOutcome.h"
-#include "engine/VarianceFunctions.h"
 
 namespace kvor {
 
@@ -16,11 +15,5 @@ struct StudyDesign;
 // Valid false.
 RegressionOutcome DoDemingRegression(const StudyDesign& design, const CriticalValues& crit,
                                      const DataSet& data, DemingScratch& scratch);
-
-// Recomputes scratch.WX and scratch.WY at each point's estimated true position on the line
-// Y = slope * X + intercept (units of the data). Positions outside the box of weight limits are
-// moved to where the line crosses the box.
-void TruePointWeights(const StudyDesign& design, const DataSet& data, WeightRange xLimits,
-                      WeightRange yLimits, double slope, double intercept, DemingScratch& scratch);
 
 } // namespace kvor

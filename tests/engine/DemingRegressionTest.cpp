@@ -3,6 +3,7 @@
 #include "engine/DataSet.h"
 #include "engine/DemingScratch.h"
 #include "engine/StudyDesign.h"
+#include "engine/TruePointWeights.h"
 #include "engine/VarianceFunctions.h"
 
 #include <boost/math/distributions/fisher_f.hpp>
