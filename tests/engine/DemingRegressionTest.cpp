@@ -179,7 +179,7 @@ TEST(DoDemingRegression, ConstantVariancesGiveTheClassicalDemingLine) {
         EXPECT_NEAR(r.Slope, expected.Slope, 1e-6 * std::fabs(expected.Slope));
         EXPECT_NEAR(r.Intercept, expected.Intercept,
                     1e-6 * (std::fabs(expected.Intercept) + 100 * std::fabs(expected.Slope)));
-        // Constant weights never change on reweighting: pass 2 already repeats pass 1.
+        // Constant weights survive the reweighting, so pass 2 finds the same slope and stops.
         EXPECT_EQ(scratch->Passes, 2);
     }
 }
