@@ -2,6 +2,7 @@
 
 #include "engine/CriticalValues.h"
 #include "engine/DataSet.h"
+#include "engine/DemingScratch.h"
 #include "engine/RandomGenerator.h"
 #include "engine/RegressionOutcome.h"
 #include "engine/RunResults.h"
@@ -21,6 +22,7 @@ struct RunWorkspace {
     RandomGenerator Generator;
     kvor::TargetDesign TargetDesign;
     kvor::WLSScratch WLSScratch;
+    DemingScratch Deming;
 };
 
 } // namespace kvor
