@@ -1,0 +1,319 @@
+#include "engine/VarianceFunctions.h"
+
+#include "engine/FloatGuard.h"
+#include "engine/Power.h"
+
+#include <cfenv>
+#include <cmath>
+
+namespace kvor {
+
+namespace {
+
+using Extended = long double;
+
+// A guarded evaluation that turns its own failures into a value must neither lose flags the
+// caller has already raised nor hand its own on to the caller's guard.
+class CallerFlagsKept {
+public:
+    CallerFlagsKept() { std::fegetexceptflag(&m_saved, FE_ALL_EXCEPT); }
+    ~CallerFlagsKept() { std::fesetexceptflag(&m_saved, FE_ALL_EXCEPT); }
+    CallerFlagsKept(const CallerFlagsKept&) = delete;
+    CallerFlagsKept& operator=(const CallerFlagsKept&) = delete;
+
+private:
+    std::fexcept_t m_saved{};
+};
+
+// Runs evaluate under a fresh guard; the volatile store makes the arithmetic finish before the
+// flags are read.
+template <typename Evaluation> bool EvaluateGuarded(Evaluation evaluate, double& result) {
+    const FloatGuard guard;
+    const volatile double value = evaluate();
+    result = value;
+    return !guard.Failed();
+}
+
+double EngineVariance(int Para, int Form, double B1, double B2, double B3, double J, double v) {
+    switch (Form) {
+    case 2: {
+        double base = Para == 0 ? B1 + Extended(B2) * v : Extended(Para) * v + B2;
+        if (base <= VarianceFloor) {
+            base = VarianceFloor;
+        }
+        double V = Power(base, J);
+        if (Para != 0) {
+            V = Extended(B1) * V;
+        }
+        return V;
+    }
+    case 3:
+        return B1 + B2 * Power(v, J);
+    case 4:
+        return B1 + Extended(B2) * v + B3 * Power(v, J);
+    default:
+        return 0.0;
+    }
+}
+
+double PlotVariance(const VarianceFunction& f, double v) {
+    switch (f.Form) {
+    case 2: {
+        double base = f.Para == 0 ? f.B1 + Extended(f.B2) * v : Extended(f.Para) * v + f.B2;
+        if (!(base > 0.0)) {
+            base = VarianceFloor;
+        }
+        double V = Power(base, f.J);
+        if (f.Para != 0) {
+            V = Extended(f.B1) * V;
+        }
+        return V;
+    }
+    case 3:
+        return f.B1 + f.B2 * Power(v, f.J);
+    case 4:
+        return f.B1 + Extended(f.B2) * v + f.B3 * Power(v, f.J);
+    default:
+        return 0.0;
+    }
+}
+
+double WeightRoot(int Para, int Form, double B1, double B2, double J) {
+    double r = 0.0;
+    if (Form == 2 && Para == 0) {
+        r = B2 == 0.0 ? 0.0 : -Extended(B1) / B2;
+    } else if (Form == 2) {
+        r = -Extended(Para) * B2;
+    } else if (B2 != 0.0) {
+        const Extended ratio = -Extended(B1) / B2;
+        r = ratio > 0.0L ? Power(ratio, 1.0L / J) : 0.0L;
+    }
+    return r < 0.0 ? 0.0 : r;
+}
+
+// Form 4 without a floor: B3 u^J + (B2 u + B1).
+Extended Form4Variance(double B1, double B2, double B3, double J, double u) {
+    return B3 * Power(u, J) + (Extended(B2) * u + B1);
+}
+
+double Form4LowerLimit(double B1, double B2, double B3, double J, double LowerY) {
+    if (!(LowerY > 0.0)) {
+        return 0.0;
+    }
+    double lower = LowerY;
+    for (int i = 1; i <= 20; ++i) {
+        const double u = LowerY - i * (Extended(LowerY) / 20);
+        if (u <= 0.0 || Form4Variance(B1, B2, B3, J, u) <= 0.0L) {
+            break;
+        }
+        lower = u;
+    }
+    return lower;
+}
+
+double Form4UpperLimit(double B1, double B2, double B3, double J, double UpperY) {
+    const double far = 100 * Extended(UpperY);
+    if (Form4Variance(B1, B2, B3, J, far) > 0.0L) {
+        return far;
+    }
+    double upper = UpperY;
+    for (int i = 1; i <= 50; ++i) {
+        const double u = UpperY + i * (Extended(UpperY) / 100);
+        if (Form4Variance(B1, B2, B3, J, u) <= 0.0L) {
+            break;
+        }
+        upper = u;
+    }
+    return upper;
+}
+
+constexpr double NoUpperLimit = 1e300;
+
+// Stationary points of sqrt(V)/v for form 4 are the roots of this.
+Extended CVSlope(double B1, double B2, double B3, double J, double y) {
+    return Power(y, J) * (Extended(J) - 2) * B3 - 2 * Extended(B1) - Extended(B2) * y;
+}
+
+Extended Form4CV(double B1, double B2, double B3, double J, double v) {
+    return std::sqrt(B3 * Power(v, J) + Extended(B2) * v + B1) / v;
+}
+
+bool IsNone(double r) {
+    return r > 1e199;
+}
+
+} // namespace
+
+double PVar(int Para, int Form, double B1, double B2, double B3, double J, double v) {
+    const CallerFlagsKept kept;
+    double V = 0.0;
+    if (!EvaluateGuarded([&] { return EngineVariance(Para, Form, B1, B2, B3, J, v); }, V)) {
+        return VarianceFloor;
+    }
+    return V > VarianceFloor ? V : VarianceFloor;
+}
+
+double PVar(const VarianceFunction& f, double v) {
+    return PVar(f.Para, f.Form, f.B1, f.B2, f.B3, f.J, v);
+}
+
+double VarianceForPlot(const VarianceFunction& f, double v) {
+    const CallerFlagsKept kept;
+    double V = 0.0;
+    if (!EvaluateGuarded([&] { return PlotVariance(f, v); }, V)) {
+        return VarianceFloor;
+    }
+    return V > 0.0 ? V : VarianceFloor;
+}
+
+WeightRange WgtRange(int Para, int Form, double B1, double B2, double B3, double J, double LowerY,
+                     double UpperY) {
+    if (Form == 4) {
+        return {Form4LowerLimit(B1, B2, B3, J, LowerY), Form4UpperLimit(B1, B2, B3, J, UpperY)};
+    }
+    const double r = WeightRoot(Para, Form, B1, B2, J);
+    if (LowerY >= r) {
+        const double lower = r > 0.0 ? r + (Extended(LowerY) - r) / 1000 : 0.0;
+        return {lower, NoUpperLimit};
+    }
+    const double upper = r - (Extended(r) - UpperY) / 1000;
+    // A root out of range (say form 3 with J = 0) leaves nothing to clamp against.
+    return {0.0, std::isfinite(upper) ? upper : NoUpperLimit};
+}
+
+double CVTurningPoint(int Form, int Para, double B1, double B2, double J, double lo, double hi) {
+    if (J == 2.0 || (Form != 2 && Form != 3) ||
+        (Form == 2 && Para != 0 && Para != -1 && Para != 1)) {
+        return -1.0;
+    }
+    const CallerFlagsKept kept;
+    double v = 0.0;
+    const bool ok = EvaluateGuarded(
+        [&]() -> double {
+            if (Form == 3) {
+                return Power(2 * Extended(B1) / ((Extended(J) - 2) * B2), 1 / Extended(J));
+            }
+            if (Para == 0) {
+                return 2 * Extended(B1) / ((Extended(J) - 2) * B2);
+            }
+            return Para * 2 * Extended(B2) / (Extended(J) - 2);
+        },
+        v);
+    return ok && lo < v && v < hi ? v : -1.0;
+}
+
+double CVRootSearch(double B1, double B2, double B3, double J, double x1, double x2) {
+    constexpr int MaxIterations = 35;
+    constexpr double Tolerance = 1e-7;
+    constexpr double Precision = 3e-8;
+    const auto f = [&](double y) -> double { return CVSlope(B1, B2, B3, J, y); };
+
+    double a = x1;
+    double b = x2;
+    double c = x2;
+    double d = 0.0;
+    double e = 0.0;
+    double fa = f(a);
+    double fb = f(b);
+    double fc = fb;
+    for (int iteration = 1; iteration <= MaxIterations; ++iteration) {
+        if ((fb > 0.0 && fc > 0.0) || (fb < 0.0 && fc < 0.0)) {
+            c = a;
+            fc = fa;
+            d = Extended(b) - a;
+            e = d;
+        }
+        if (std::fabs(fc) < std::fabs(fb)) {
+            a = b;
+            b = c;
+            c = a;
+            fa = fb;
+            fb = fc;
+            fc = fa;
+        }
+        const double tol1 = 2 * Extended(Precision) * std::fabs(b) + 0.5L * Tolerance;
+        const double xm = 0.5L * (Extended(c) - b);
+        if (std::fabs(xm) <= tol1 || fb == 0.0) {
+            const bool atEnd =
+                std::fabs(Extended(b) - x1) < 1e-14L || std::fabs(Extended(b) - x2) < 1e-14L;
+            // A NaN residual is no root either.
+            const bool closeToZero = std::fabs(fb) <= 1e-6;
+            return atEnd || !closeToZero ? NoTurningPoint : b;
+        }
+        if (std::fabs(e) >= tol1 && std::fabs(fa) > std::fabs(fb)) {
+            const double s = Extended(fb) / fa;
+            double p = 0.0;
+            double q = 0.0;
+            if (a == c) {
+                p = 2 * Extended(xm) * s;
+                q = 1 - Extended(s);
+            } else {
+                q = Extended(fa) / fc;
+                const double r = Extended(fb) / fc;
+                p = s * (2 * Extended(xm) * q * (Extended(q) - r) -
+                         (Extended(b) - a) * (Extended(r) - 1));
+                q = (Extended(q) - 1) * (Extended(r) - 1) * (Extended(s) - 1);
+            }
+            if (p > 0.0) {
+                q = -q;
+            }
+            p = std::fabs(p);
+            const double min1 = 3 * Extended(xm) * q - p;
+            const double min2 = std::fabs(Extended(e) * q);
+            if (2 * Extended(p) < (min1 < min2 ? min1 : min2)) {
+                e = d;
+                d = Extended(p) / q;
+            } else {
+                d = xm;
+                e = d;
+            }
+        } else {
+            d = xm;
+            e = d;
+        }
+        a = b;
+        fa = fb;
+        if (std::fabs(d) > tol1) {
+            b = Extended(b) + d;
+        } else {
+            b = Extended(b) + (xm >= 0.0 ? std::fabs(tol1) : -std::fabs(tol1));
+        }
+        fb = f(b);
+    }
+    return NoTurningPoint;
+}
+
+CVTurningPoints Calc4PRegCVMinMax(double B1, double B2, double B3, double J, double A, double B) {
+    double r1 = CVRootSearch(B1, B2, B3, J, A, B);
+    if (IsNone(r1)) {
+        return {r1, NoTurningPoint};
+    }
+    double r2 = NoTurningPoint;
+    if (std::fabs(Extended(r1) - A) < 1e-12L) {
+        r1 = A;
+        r2 = CVRootSearch(B1, B2, B3, J, A + (Extended(B) - A) / 100, B);
+    } else if (std::fabs(Extended(r1) - B) < 1e-12L) {
+        r1 = B;
+        r2 = CVRootSearch(B1, B2, B3, J, A, B - (Extended(B) - A) / 100);
+    } else {
+        r2 = CVRootSearch(B1, B2, B3, J, A, r1);
+        if (IsNone(r2)) {
+            r2 = CVRootSearch(B1, B2, B3, J, r1, B);
+        }
+    }
+    if (!IsNone(r2) && r2 < r1) {
+        const double swap = r1;
+        r1 = r2;
+        r2 = swap;
+    }
+    const double t = 1.001L * r1;
+    if (Form4CV(B1, B2, B3, J, t) > Form4CV(B1, B2, B3, J, r1)) {
+        r1 = -r1;
+    }
+    if (!IsNone(r2) && r1 > 0.0) {
+        r2 = -r2;
+    }
+    return {r1, r2};
+}
+
+} // namespace kvor

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "studies/MessageKind.h"
+
+#include <string>
+
+namespace kvor {
+
+struct ImportedData;
+struct StudyDesign;
+
+enum class StudyTab { Accuracy, Power };
+
+// The control a refusal sends the user to; the numbers are those the checks report.
+enum class DesignFocus { None = 0, Minimum = 1, Maximum = 2, Variance = 3, YB1 = 4, XB1 = 5 };
+
+struct DesignCheckResult {
+    bool Passed = true;
+    std::string Message;
+    MessageKind Kind = MessageKind::Information;
+    DesignFocus Focus = DesignFocus::None;
+    std::string FocusControl; // objectName of the edit to focus, e.g. "AMinNumEdit"
+    int Code = 0;             // variance-function code: 0, 1..12 (Y) or 101..112 (X)
+};
+
+// Checks a tab's design before a run: the X range, the sign of the target line, and the
+// variance functions. Pure: the design and the pairs are left as they are.
+DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const ImportedData& imported,
+                              char decimalSeparator = '.');
+
+// Code of the first failed check of a variance function over [lo, hi]: 0 when it passes, else
+// 1 to 12. Generated data also gets the checks against negative simulated values.
+int CheckVarianceFunction(int Para, int Form, double hi, double lo, double J, double B3, double B2,
+                          double B1, bool generated);
+
+// True when the likely lower boundary t - 2.5 sqrt(V) of simulated values at target t stays
+// above zero or below it by at most 2.5% of the largest target L.
+bool CheckNeg(double t, double L, double V);
+
+// objectName of the edit a focus target names on a tab; empty for DesignFocus::None.
+std::string FocusControlName(StudyTab tab, DesignFocus focus);
+
+} // namespace kvor
