@@ -11,4 +11,9 @@ double NormalTwoSidedP(double z);
 // Regularised incomplete beta function I_x(a, b).
 double IncompleteBeta(double a, double b, double x);
 
+// ln Gamma(x) for x > 0 by a six-term Lanczos series.
+double LogGamma(double x);
+// Continued-fraction factor of I_x(a, b), converged only to a relative step of 0.0025.
+double BetaContinuedFraction(double a, double b, double x);
+
 } // namespace kvor

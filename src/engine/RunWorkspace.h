@@ -2,9 +2,13 @@
 
 #include "engine/CriticalValues.h"
 #include "engine/DataSet.h"
+#include "engine/DemingScratch.h"
+#include "engine/RandomGenerator.h"
 #include "engine/RegressionOutcome.h"
 #include "engine/RunResults.h"
 #include "engine/StudyDesign.h"
+#include "engine/TargetDesign.h"
+#include "engine/WLSRegression.h"
 
 namespace kvor {
 
@@ -15,6 +19,10 @@ struct RunWorkspace {
     kvor::DataSet DataSet;
     kvor::RegressionOutcome Outcome;
     kvor::RunResults RunResults;
+    RandomGenerator Generator;
+    kvor::TargetDesign TargetDesign;
+    kvor::WLSScratch WLSScratch;
+    DemingScratch Deming;
 };
 
 } // namespace kvor

@@ -12,26 +12,32 @@ namespace {
 
 using Extended = long double;
 
-// A guarded evaluation that turns its own failures into a value must neither lose flags the
-// caller has already raised nor hand its own on to the caller's guard.
-class CallerFlagsKept {
-public:
-    CallerFlagsKept() { std::fegetexceptflag(&m_saved, FE_ALL_EXCEPT); }
-    ~CallerFlagsKept() { std::fesetexceptflag(&m_saved, FE_ALL_EXCEPT); }
-    CallerFlagsKept(const CallerFlagsKept&) = delete;
-    CallerFlagsKept& operator=(const CallerFlagsKept&) = delete;
+constexpr int WatchedFlags = FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO;
 
-private:
-    std::fexcept_t m_saved{};
-};
-
-// Runs evaluate under a fresh guard; the volatile store makes the arithmetic finish before the
-// flags are read.
+// Evaluates under a floating-point guard for a routine that turns its own failures into a value:
+// the caller's flags are left exactly as they were, neither cleared nor raised. Saving and
+// restoring the flag state is slow and these run for every point of a weighted fit, so that is
+// done only when the caller already has a flag raised. The volatile store makes the arithmetic
+// finish before the flags are read.
 template <typename Evaluation> bool EvaluateGuarded(Evaluation evaluate, double& result) {
-    const FloatGuard guard;
+    if (std::fetestexcept(WatchedFlags) != 0) {
+        std::fexcept_t saved{};
+        std::fegetexceptflag(&saved, WatchedFlags);
+        const FloatGuard guard;
+        const volatile double value = evaluate();
+        result = value;
+        const bool failed = guard.Failed();
+        std::fesetexceptflag(&saved, WatchedFlags);
+        return !failed;
+    }
     const volatile double value = evaluate();
     result = value;
-    return !guard.Failed();
+    const int raised = std::fetestexcept(WatchedFlags);
+    if (raised != 0) {
+        std::feclearexcept(raised);
+        return false;
+    }
+    return true;
 }
 
 double EngineVariance(int Para, int Form, double B1, double B2, double B3, double J, double v) {
@@ -145,12 +151,12 @@ bool IsNone(double r) {
 } // namespace
 
 double PVar(int Para, int Form, double B1, double B2, double B3, double J, double v) {
-    const CallerFlagsKept kept;
     double V = 0.0;
     if (!EvaluateGuarded([&] { return EngineVariance(Para, Form, B1, B2, B3, J, v); }, V)) {
         return VarianceFloor;
     }
-    return V > VarianceFloor ? V : VarianceFloor;
+    // Quiet comparison: a NaN that came in must not raise a flag on the way out.
+    return std::isgreater(V, VarianceFloor) ? V : VarianceFloor;
 }
 
 double PVar(const VarianceFunction& f, double v) {
@@ -158,12 +164,11 @@ double PVar(const VarianceFunction& f, double v) {
 }
 
 double VarianceForPlot(const VarianceFunction& f, double v) {
-    const CallerFlagsKept kept;
     double V = 0.0;
     if (!EvaluateGuarded([&] { return PlotVariance(f, v); }, V)) {
         return VarianceFloor;
     }
-    return V > 0.0 ? V : VarianceFloor;
+    return std::isgreater(V, 0.0) ? V : VarianceFloor;
 }
 
 WeightRange WgtRange(int Para, int Form, double B1, double B2, double B3, double J, double LowerY,
@@ -172,7 +177,9 @@ WeightRange WgtRange(int Para, int Form, double B1, double B2, double B3, double
         return {Form4LowerLimit(B1, B2, B3, J, LowerY), Form4UpperLimit(B1, B2, B3, J, UpperY)};
     }
     const double r = WeightRoot(Para, Form, B1, B2, J);
-    if (LowerY >= r) {
+    // Without a positive root the variance is positive over all positive levels; data dipping
+    // below zero must not pull the upper limit down to a thousandth of the top.
+    if (LowerY >= r || r <= 0.0) {
         const double lower = r > 0.0 ? r + (Extended(LowerY) - r) / 1000 : 0.0;
         return {lower, NoUpperLimit};
     }
@@ -186,7 +193,6 @@ double CVTurningPoint(int Form, int Para, double B1, double B2, double J, double
         (Form == 2 && Para != 0 && Para != -1 && Para != 1)) {
         return -1.0;
     }
-    const CallerFlagsKept kept;
     double v = 0.0;
     const bool ok = EvaluateGuarded(
         [&]() -> double {
@@ -199,7 +205,7 @@ double CVTurningPoint(int Form, int Para, double B1, double B2, double J, double
             return Para * 2 * Extended(B2) / (Extended(J) - 2);
         },
         v);
-    return ok && lo < v && v < hi ? v : -1.0;
+    return ok && std::isless(lo, v) && std::isless(v, hi) ? v : -1.0;
 }
 
 double CVRootSearch(double B1, double B2, double B3, double J, double x1, double x2) {

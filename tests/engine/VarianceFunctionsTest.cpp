@@ -69,14 +69,15 @@ TEST(PVar, FloorsTheBaseOfFormTwoBeforeThePower) {
 TEST(PVar, GivesTheFloorWhereTheArithmeticFailsOrGoesNegative) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
-        {0, 3, 1, 1, 0, 1.5, -2.0, 0},     // negative base, fractional power
-        {0, 3, 1, 1, 0, -1, 0.0, 0},       // zero to a negative power
-        {0, 3, 1, 1e300, 0, 2, 1e300, 0},  // overflow
-        {0, 2, 1, 1e10, 0, 65, 1e300, 0},  // overflow of the power itself
-        {0, 4, 1, 1, 1e300, 65, 1e300, 0}, // overflow in extended range
-        {0, 3, -5, 1, 0, 1, 2.0, 0},       // negative variance
-        {0, 4, 1, -1, 0, 1, 1e300, 0},     // hugely negative variance
-        {0, 3, 1, 1, 0, 1, nan, 0},        {0, 7, 1, 1, 1, 1, 5.0, 0}, // no such form
+        {0, 3, 1, 1, 0, 1.5, -2.0, 0},        // negative base, fractional power
+        {0, 3, 1, 1, 0, -1, 0.0, 0},          // zero to a negative power
+        {0, 3, 1, 1e300, 0, 2, 1e300, 0},     // overflow
+        {0, 2, 1, 1e10, 0, 65, 1e300, 0},     // overflow of the power itself
+        {0, 2, 1e300, 1e300, 0, 1, 1e300, 0}, // overflow of the base
+        {0, 4, 1, 1, 1e300, 65, 1e300, 0},    // overflow in extended range
+        {0, 3, -5, 1, 0, 1, 2.0, 0},          // negative variance
+        {0, 4, 1, -1, 0, 1, 1e300, 0},        // hugely negative variance
+        {0, 3, 1, 1, 0, 1, nan, 0},           {0, 7, 1, 1, 1, 1, 5.0, 0}, // no such form
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "form " << c.Form << " v " << c.v << " J " << c.J);
@@ -96,6 +97,10 @@ TEST(PVar, NeitherClearsNorRaisesTheCallersFlags) {
     EXPECT_TRUE(std::fetestexcept(FE_OVERFLOW));
     EXPECT_FALSE(std::fetestexcept(FE_INVALID | FE_DIVBYZERO));
     guard.Reset();
+
+    // A NaN level gives the floor without a flag for the caller.
+    PVar(0, 3, 1, 1, 0, 1, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FALSE(guard.Failed());
 }
 
 TEST(PVar, RecordOverloadReadsEveryField) {
@@ -133,7 +138,9 @@ TEST(WgtRange, FormsTwoAndThreeStayAThousandthInsideTheRoot) {
         {0, 3, 8, -1, 3, 0.5, 1.5, 0, 2 - 0.0005},  // 8 - Y^3: root 2
         {0, 3, 1, -1, -1, 3, 9, 1.002, 1e300},      // 1 - 1/Y: root 1
         {0, 3, 1, 1, 2, 3, 9, 0, 1e300},            // always positive
-        {0, 3, 2, -1, 0, 3, 9, 0, 1e300},           // J = 0: constant 1
+        {0, 3, 2, -1, 0, 3, 9, 0, 1e300},
+        {0, 2, 1, 0.1, 2, -3, 150, 0, 1e300},   // no positive root, data dip below 0
+        {0, 3, 1, 0.5, 1.5, -3, 150, 0, 1e300}, // J = 0: constant 1
     };
     for (const RangeCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "form " << c.Form << " para " << c.Para << " B1 " << c.B1
@@ -236,4 +243,40 @@ TEST(CVRootSearch, RefusesRootsAtTheEndsAndLargeResiduals) {
     EXPECT_EQ(kvor::CVRootSearch(4, 0, 1, 3, 3, 5), kvor::NoTurningPoint);
     // Negative levels with a fractional power give NaN: no root.
     EXPECT_EQ(kvor::CVRootSearch(4, 0, 1, 2.5, -5, -1), kvor::NoTurningPoint);
+}
+
+TEST(VarianceFunctions, StayFiniteAndFlooredOverTheWholeCoefficientRange) {
+    const double coefficients[] = {-999999999, -1, -1e-9, 0, 1e-9, 1, 999999999};
+    const double exponents[] = {-65, -2.5, -1, 0, 0.5, 1, 2, 3.7, 65};
+    const double levels[] = {-1e7, -1, 0, 1e-12, 1, 1e7};
+    for (const int form : {2, 3, 4}) {
+        for (const int para : {-1, 0, 1}) {
+            for (const double B1 : coefficients) {
+                for (const double B2 : coefficients) {
+                    for (const double J : exponents) {
+                        const double B3 = B2 / 3;
+                        for (const double v : levels) {
+                            const double V = PVar(para, form, B1, B2, B3, J, v);
+                            ASSERT_TRUE(std::isfinite(V) && V >= VarianceFloor)
+                                << form << " " << para << " " << B1 << " " << B2 << " " << J << " "
+                                << v;
+                            const double P = VarianceForPlot({form, para, B1, B2, B3, J}, v);
+                            ASSERT_TRUE(std::isfinite(P) && P > 0.0);
+                        }
+                        const kvor::WeightRange range =
+                            WgtRange(para, form, B1, B2, B3, J, 1e-3, 1e7);
+                        ASSERT_FALSE(std::isnan(range.Lower) || std::isnan(range.Upper))
+                            << form << " " << para << " " << B1 << " " << B2 << " " << J;
+                        const double turn = kvor::CVTurningPoint(form, para, B1, B2, J, 1e-3, 1e7);
+                        ASSERT_TRUE(turn == -1.0 || (turn > 1e-3 && turn < 1e7));
+                        if (form == 4 && para == 0) {
+                            const kvor::CVTurningPoints points =
+                                kvor::Calc4PRegCVMinMax(B1, B2, B3, J, 1e-3, 1e7);
+                            ASSERT_FALSE(std::isnan(points.R1) || std::isnan(points.R2));
+                        }
+                    }
+                }
+            }
+        }
+    }
 }

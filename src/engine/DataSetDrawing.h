@@ -1,0 +1,23 @@
+#pragma once
+
+namespace kvor {
+
+struct DataSet;
+struct ImportedData;
+struct StudyDesign;
+struct TargetDesign;
+class RandomGenerator;
+
+// Draws data set number setNumber (1-based) of a run into data: around the target design for
+// generated data, from imported (which may be null for generated data) otherwise. The order of
+// draws is fixed so that a fixed seed reproduces every set. Returns false, leaving the set
+// unusable, when the imported pool cannot supply the set (no pairs, or too few for sequential
+// sampling); generated sets always succeed.
+bool DrawDataSet(const StudyDesign& design, const TargetDesign& target,
+                 const ImportedData* imported, int setNumber, RandomGenerator& generator,
+                 DataSet& data);
+
+// Y extremes of the drawn set into SetYMin and SetYMax (start values 1e15 and 0).
+void GetVMinMax(DataSet& data);
+
+} // namespace kvor

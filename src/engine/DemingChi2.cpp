@@ -1,0 +1,57 @@
+#include "engine/DemingChi2.h"
+
+#include "engine/DemingScratch.h"
+
+#include <cmath>
+
+namespace kvor {
+
+namespace {
+
+using ext = long double;
+
+constexpr ext WeightCap = 1e30L;
+
+} // namespace
+
+// This is the fit's hot spot: it runs a few dozen times per pass over every point. Both loops
+// follow the extended-precision rules (each stored value and running sum rounded to double).
+double DemingChi2(const DemingProblem& problem, double theta, double c, DemingScratch& scratch) {
+    const double* x = problem.X;
+    const double* ys = scratch.YS.data();
+    const double* wx = scratch.WX.data();
+    const double* wy = scratch.WY.data();
+    double* wc = scratch.WC.data();
+    const int n = problem.N;
+
+    const double t = static_cast<double>(std::tan(static_cast<ext>(theta)));
+    const ext t2 = static_cast<ext>(t) * t;
+    const ext lam = problem.Lam;
+
+    double sumW = 0;
+    double sumWX = 0;
+    double sumWY = 0;
+    for (int i = 0; i < n; ++i) {
+        const ext w = 1.0L / (t2 / wx[i] + lam / wy[i]);
+        const double wi = static_cast<double>(w > WeightCap ? WeightCap : w);
+        wc[i] = wi;
+        sumW = static_cast<double>(static_cast<ext>(sumW) + wi);
+        sumWX = static_cast<double>(sumWX + static_cast<ext>(wi) * x[i]);
+        sumWY = static_cast<double>(sumWY + static_cast<ext>(wi) * ys[i]);
+    }
+    const double xw = static_cast<double>(static_cast<ext>(sumWX) / sumW);
+    const double yw = static_cast<double>(static_cast<ext>(sumWY) / sumW);
+    const double a = static_cast<double>(yw - static_cast<ext>(t) * xw);
+
+    double chi2 = 0;
+    for (int i = 0; i < n; ++i) {
+        const ext r = ys[i] - static_cast<ext>(a) - static_cast<ext>(t) * x[i];
+        chi2 = static_cast<double>(chi2 + wc[i] * r * r);
+    }
+
+    scratch.A = a;
+    scratch.SumWC = sumW;
+    return static_cast<double>(chi2 - static_cast<ext>(c));
+}
+
+} // namespace kvor

@@ -1,0 +1,65 @@
+#include "engine/RandomGenerator.h"
+
+#include "engine/ExtendedMath.h"
+#include "engine/StudyDesign.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+namespace kvor {
+
+namespace {
+
+constexpr std::uint32_t Multiplier = 134775813u;
+constexpr double TwoToMinus32 = 1.0 / 4294967296.0;
+constexpr long double HundredthsPerDay = 8640000.0L;
+
+} // namespace
+
+double RandomGenerator::NextUniform() {
+    m_Seed = m_Seed * Multiplier + 1u;
+    return static_cast<double>(m_Seed) * TwoToMinus32;
+}
+
+double RandomGenerator::NormalDeviate(double mean, double sd) {
+    double u1 = 0;
+    double s = 0;
+    // s == 0 would take ln 0; rejecting it costs nothing and leaves every other sequence alone.
+    do {
+        u1 = static_cast<double>(2.0L * NextUniform() - 1.0L);
+        const double u2 = static_cast<double>(2.0L * NextUniform() - 1.0L);
+        s = static_cast<double>(static_cast<long double>(u2) * u2 +
+                                static_cast<long double>(u1) * u1);
+    } while (s >= 1.0 || s == 0.0);
+    const long double ls = s;
+    return static_cast<double>(std::sqrt(-2.0L * std::log(ls) / ls) * u1 * sd + mean);
+}
+
+double LocalDayFraction() {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t t = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const auto sinceSecond = now - std::chrono::time_point_cast<std::chrono::seconds>(now);
+    const double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
+                           std::chrono::duration<double>(sinceSecond).count();
+    const double fraction = seconds / 86400.0;
+    return fraction < 1.0 ? fraction : 0.0;
+}
+
+void SeedGenerator(RandomGenerator& generator, const StudyDesign& design,
+                   const DayFractionSource& dayFraction) {
+    if (design.FixedSeed) {
+        generator.SetSeed(static_cast<std::uint32_t>(design.SetsPerRun) *
+                          static_cast<std::uint32_t>(design.N));
+        return;
+    }
+    long double fraction = dayFraction ? dayFraction() : LocalDayFraction();
+    if (!(fraction >= 0.0L) || fraction >= 1.0L) {
+        fraction = 0.0L;
+    }
+    generator.SetSeed(static_cast<std::uint32_t>(RoundHalfEven(fraction * HundredthsPerDay)));
+}
+
+} // namespace kvor
