@@ -1,0 +1,200 @@
+#include "studies/PowerRun.h"
+
+#include "engine/CriticalValues.h"
+#include "engine/DataSetDrawing.h"
+#include "engine/DemingRegression.h"
+#include "engine/OLSRegression.h"
+#include "engine/RunWorkspace.h"
+#include "engine/TargetDesign.h"
+#include "engine/WLSRegression.h"
+#include "studies/EvaluationCache.h"
+#include "studies/EvaluationTally.h"
+#include "studies/FailedSetMessage.h"
+#include "studies/SampleSizeSearch.h"
+#include "studies/SearchPass.h"
+
+#include <memory>
+
+namespace kvor {
+
+namespace {
+
+constexpr int AttemptsPerCountedSet = 10;
+
+class PowerRun {
+public:
+    PowerRun(const StudyDesign& design, const ImportedData* imported, PowerResults& results,
+             const PowerRunControl& control)
+        : m_design(design), m_imported(imported), m_results(results), m_control(control),
+          m_workspace(std::make_unique<RunWorkspace>()),
+          m_automatic(design.EstimationMode == EstimationMode::Automatic),
+          m_allowedMiss(AllowedMissFor(design.DetectionRate)), m_use99(design.Significance < 0.05) {
+    }
+
+    PowerRunOutcome Run() {
+        if (m_automatic) {
+            m_results.Intervals.Totals = CriterionTotals{};
+            m_results.Region.Totals = CriterionTotals{};
+        }
+        for (const Criterion c : {Criterion::ConfidenceIntervals, Criterion::ConfidenceRegion}) {
+            if (!RunPass(c)) {
+                return m_outcome;
+            }
+        }
+        m_outcome.Completed = true;
+        return m_outcome;
+    }
+
+private:
+    bool Running() const { return m_control.AbortFlag == nullptr || m_control.AbortFlag->load(); }
+
+    bool RunPass(Criterion criterion) {
+        DetectionSide& side = m_results.Side(criterion);
+        side.TableLines.clear();
+        const DisplayRefresh refresh = [&](int n) {
+            UpdateDetectionSide(side, n, m_design.EstimationMode, m_design.DetectionRate,
+                                m_control.DecimalSeparator);
+            if (m_control.Refresh) {
+                m_control.Refresh(criterion, n);
+            }
+        };
+        const NEvaluator evaluate = [&](int n, bool fineSearch) {
+            return Evaluate(criterion, n, fineSearch);
+        };
+        if (m_automatic) {
+            EvaluationCache cache;
+            return RunAutomaticPass(side.Automatic, cache, m_allowedMiss, evaluate, refresh)
+                .has_value();
+        }
+        side.Automatic.Clear();
+        return RunSpecifiedNPass(side.Manual, m_design.N, evaluate, refresh);
+    }
+
+    // Both passes of a specified-N run judge the same data sets: the region pass takes the
+    // intervals pass's seed.
+    void Seed(Criterion criterion) {
+        RandomGenerator& generator = m_workspace->Generator;
+        if (m_control.SeedOverride) {
+            generator.SetSeed(*m_control.SeedOverride);
+            return;
+        }
+        if (!m_automatic && criterion == Criterion::ConfidenceRegion && m_sharedSeed) {
+            generator.SetSeed(*m_sharedSeed);
+            return;
+        }
+        SeedGenerator(generator, m_workspace->Design, m_control.DayFraction);
+        if (!m_automatic) {
+            m_sharedSeed = generator.Seed();
+        }
+    }
+
+    RegressionOutcome Fit() {
+        RunWorkspace& ws = *m_workspace;
+        switch (ws.Design.Regression) {
+        case RegressionType::OLS:
+            return DoOLSRegression(ws.Design, ws.CriticalValues, ws.DataSet);
+        case RegressionType::WLS:
+            return DoWLSRegression(ws.Design, ws.CriticalValues, ws.DataSet, ws.WLSScratch);
+        case RegressionType::Deming:
+            return DoDemingRegression(ws.Design, ws.CriticalValues, ws.DataSet, ws.Deming);
+        }
+        return {};
+    }
+
+    bool Encloses(const RegressionOutcome& fit, Criterion criterion) const {
+        if (criterion == Criterion::ConfidenceRegion) {
+            return m_use99 ? fit.In99CR : fit.In95CR;
+        }
+        return m_use99 ? (fit.In99SlopeCI && fit.In99InterceptCI)
+                       : (fit.In95SlopeCI && fit.In95InterceptCI);
+    }
+
+    void RecordFailure(int failCode, int setNumber) {
+        const DataSet& data = m_workspace->DataSet;
+        PowerFailure failure;
+        failure.SetNumber = setNumber;
+        failure.FailCode = failCode;
+        failure.Message = FailedSetMessage(m_design.Regression, failCode, setNumber);
+        failure.X.assign(data.X.begin(), data.X.begin() + data.N);
+        failure.Y.assign(data.Y.begin(), data.Y.begin() + data.N);
+        m_outcome.Failure = std::move(failure);
+    }
+
+    std::optional<EvaluationCounts> Evaluate(Criterion criterion, int n, bool fineSearch) {
+        RunWorkspace& ws = *m_workspace;
+        ws.Design = m_design;
+        ws.Design.N = n;
+        ws.Design.ImportSampling = ImportSampling::Random;
+        ws.Design.FixedSeed = m_design.FixedSeed && !m_automatic;
+        ws.CriticalValues = ComputeCriticalValues(ws.Design);
+        if (!Running()) {
+            return std::nullopt;
+        }
+        Seed(criterion);
+        const bool generated = m_design.DataSource == DataSource::Generate;
+        if (generated) {
+            // The X design and the per-point SDs are made together, once per evaluation.
+            BuildTargetDesign(ws.Design, m_design.ActualSlope, m_design.ActualIntercept,
+                              ws.Generator, ws.TargetDesign);
+            if (!Running()) {
+                return std::nullopt;
+            }
+        }
+        ++m_outcome.Evaluations;
+        DetectionSide& side = m_results.Side(criterion);
+        EvaluationTally tally(m_design.SetsPerRun, m_allowedMiss, m_automatic, fineSearch);
+        const long long attempts =
+            static_cast<long long>(AttemptsPerCountedSet) * m_design.SetsPerRun;
+        for (long long attempt = 1; attempt <= attempts; ++attempt) {
+            if (!DrawDataSet(ws.Design, ws.TargetDesign, generated ? nullptr : m_imported, 1,
+                             ws.Generator, ws.DataSet)) {
+                return std::nullopt; // no pool to draw from; the design check prevents this
+            }
+            GetVMinMax(ws.DataSet);
+            if (!Running()) {
+                return std::nullopt;
+            }
+            const RegressionOutcome fit = Fit();
+            ++m_outcome.SetsFitted;
+            if (fit.FailCode != 0) {
+                RecordFailure(fit.FailCode, tally.Counts().Counted + 1);
+                return std::nullopt;
+            }
+            if (!Running()) {
+                return std::nullopt;
+            }
+            if (!fit.Valid) {
+                continue;
+            }
+            if (m_control.Progress) {
+                m_control.Progress(tally.Counts().Counted + 1);
+            }
+            side.Totals.Add(fit.Slope, fit.Intercept);
+            if (tally.Count(Encloses(fit, criterion))) {
+                break;
+            }
+        }
+        return tally.Counts();
+    }
+
+    const StudyDesign& m_design;
+    const ImportedData* m_imported;
+    PowerResults& m_results;
+    const PowerRunControl& m_control;
+    std::unique_ptr<RunWorkspace> m_workspace;
+    bool m_automatic;
+    double m_allowedMiss;
+    bool m_use99;
+    std::optional<std::uint32_t> m_sharedSeed;
+    PowerRunOutcome m_outcome;
+};
+
+} // namespace
+
+PowerRunOutcome PCalculations(const StudyDesign& design, const ImportedData* imported,
+                              PowerResults& results, const PowerRunControl& control) {
+    PowerRun run(design, imported, results, control);
+    return run.Run();
+}
+
+} // namespace kvor

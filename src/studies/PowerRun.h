@@ -1,0 +1,68 @@
+#pragma once
+
+#include "engine/RandomGenerator.h"
+#include "engine/StudyDesign.h"
+#include "studies/DetectionDisplay.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace kvor {
+
+struct ImportedData;
+
+enum class Criterion { ConfidenceIntervals, ConfidenceRegion };
+
+// Both sides of the detection results. They outlive a run: specified-N rows and totals
+// accumulate until the caller clears them.
+struct PowerResults {
+    DetectionSide Intervals;
+    DetectionSide Region;
+
+    DetectionSide& Side(Criterion c) {
+        return c == Criterion::ConfidenceIntervals ? Intervals : Region;
+    }
+};
+
+// How the Power run meets whoever started it.
+struct PowerRunControl {
+    // The run goes on while this is set; clearing it aborts at the next check point.
+    const std::atomic<bool>* AbortFlag = nullptr;
+    // Counted data sets of the evaluation in progress.
+    std::function<void(int counted)> Progress;
+    // After the side of the criterion was updated with n (UpdatePCI / UpdatePCR).
+    std::function<void(Criterion, int n)> Refresh;
+    // Where clock seeds come from.
+    DayFractionSource DayFraction = LocalDayFraction;
+    // When given, every seeding of the run uses it (reproducible scripted runs).
+    std::optional<std::uint32_t> SeedOverride;
+    char DecimalSeparator = '.';
+};
+
+// A data set whose fit failed: its number, code, message and pairs (for the export file).
+struct PowerFailure {
+    int SetNumber = 0;
+    int FailCode = 0;
+    std::string Message;
+    std::vector<double> X;
+    std::vector<double> Y;
+};
+
+struct PowerRunOutcome {
+    bool Completed = false; // both passes ended normally
+    std::optional<PowerFailure> Failure;
+    int Evaluations = 0;      // Ns simulated over both passes
+    long long SetsFitted = 0; // fits made, valid or not
+};
+
+// The Power run: the intervals pass, then the region pass, each searching for the required N
+// (Automatic) or evaluating the design's N (SpecifiedN). Data sets are generated around the
+// Actual line, or drawn from `imported` when the design imports, and every fit is tested
+// against the Ideal values. On a false result the caller empties both sides.
+PowerRunOutcome PCalculations(const StudyDesign& design, const ImportedData* imported,
+                              PowerResults& results, const PowerRunControl& control);
+
+} // namespace kvor
