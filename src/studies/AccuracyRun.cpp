@@ -1,0 +1,261 @@
+#include "studies/AccuracyRun.h"
+
+#include "engine/CriticalValues.h"
+#include "engine/DataSetDrawing.h"
+#include "engine/FitDataSet.h"
+#include "engine/RunResults.h"
+#include "engine/RunWorkspace.h"
+#include "engine/TargetDesign.h"
+#include "studies/AccuracyTexts.h"
+#include "studies/FailedSetMessage.h"
+#include "studies/NumberFormats.h"
+
+#include <cmath>
+#include <memory>
+
+namespace kvor {
+
+namespace {
+
+// Largest plotted value of the sampling-lines plot.
+constexpr double PlotLimit = 1e8;
+// An axis that would span more than this ratio starts at zero.
+constexpr double PlotSpanRatio = 6;
+
+// Running value += term, the sum rounded to double after each addition.
+void Accumulate(double& sum, long double term) {
+    sum = static_cast<double>(static_cast<long double>(sum) + term);
+}
+
+class AccuracyRun {
+public:
+    AccuracyRun(const StudyDesign& design, const ImportedData* imported, RunResults& runResults,
+                const AccuracyRunControl& control)
+        : m_imported(imported), m_results(runResults), m_control(control),
+          m_ws(std::make_unique<RunWorkspace>()) {
+        m_ws->Design = design;
+    }
+
+    AccuracyRunOutcome Run() {
+        RunWorkspace& ws = *m_ws;
+        const StudyDesign& design = ws.Design;
+        ws.CriticalValues = ComputeCriticalValues(design);
+        if (!Running()) {
+            return Ended(RunEnd::Aborted);
+        }
+        Seed();
+        const bool generated = design.DataSource == DataSource::Generate;
+        if (generated) {
+            BuildTargetDesign(design, design.TrueSlope, design.TrueIntercept, ws.Generator,
+                              ws.TargetDesign);
+            if (!Running()) {
+                return Ended(RunEnd::Aborted);
+            }
+        }
+        ResetRunResults(m_results);
+        for (int set = 1; set <= design.SetsPerRun; ++set) {
+            if (!DrawDataSet(design, ws.TargetDesign, generated ? nullptr : m_imported, set,
+                             ws.Generator, ws.DataSet)) {
+                m_outcome.Failure =
+                    CaptureFailedSet(ws.DataSet, 0, set, AccuracyTexts::PoolExhausted(set));
+                return Ended(RunEnd::Failed);
+            }
+            GetVMinMax(ws.DataSet);
+            if (!Running()) {
+                return Ended(RunEnd::Aborted);
+            }
+            const RegressionOutcome fit = FitDataSet(ws);
+            if (m_control.Progress) {
+                m_control.Progress(set);
+            }
+            if (fit.FailCode != 0) {
+                m_outcome.Failure =
+                    CaptureFailedSet(ws.DataSet, fit.FailCode, set,
+                                     FailedSetMessage(design.Regression, fit.FailCode, set));
+                return Ended(RunEnd::Failed);
+            }
+            if (!Running()) {
+                return Ended(RunEnd::Aborted);
+            }
+            Tally(fit);
+            Store(fit, ws.DataSet);
+            if (m_control.SetFitted) {
+                m_control.SetFitted(set, ws.DataSet, fit);
+            }
+        }
+        m_outcome.Results = Summarise();
+        FinishRunResults(*m_outcome.Results);
+        return Ended(RunEnd::Completed);
+    }
+
+private:
+    bool Running() const { return m_control.AbortFlag == nullptr || m_control.AbortFlag->load(); }
+
+    AccuracyRunOutcome Ended(RunEnd end) {
+        m_outcome.End = end;
+        return std::move(m_outcome);
+    }
+
+    void Seed() {
+        RandomGenerator& generator = m_ws->Generator;
+        if (m_control.SeedOverride) {
+            generator.SetSeed(*m_control.SeedOverride);
+        } else {
+            SeedGenerator(generator, m_ws->Design, m_control.DayFraction);
+        }
+        m_outcome.Seed = generator.Seed();
+    }
+
+    void Tally(const RegressionOutcome& fit) {
+        Accumulate(m_sumSlope, fit.Slope);
+        Accumulate(m_sumSlope2, static_cast<long double>(fit.Slope) * fit.Slope);
+        Accumulate(m_sumIntercept, fit.Intercept);
+        Accumulate(m_sumIntercept2, static_cast<long double>(fit.Intercept) * fit.Intercept);
+        if (!fit.Valid) {
+            return;
+        }
+        ++m_validCount;
+        const bool flags[6] = {fit.In95SlopeCI,     fit.In99SlopeCI, fit.In95InterceptCI,
+                               fit.In99InterceptCI, fit.In95CR,      fit.In99CR};
+        for (int i = 0; i < 6; ++i) {
+            m_enclosed[i] += flags[i] ? 1 : 0;
+        }
+    }
+
+    void Store(const RegressionOutcome& fit, const DataSet& data) {
+        RunResults& r = m_results;
+        const int k = r.Count++;
+        r.Slopes[k] = fit.Slope;
+        r.Intercepts[k] = fit.Intercept;
+        r.XMins[k] = data.SetXMin;
+        r.XMaxs[k] = data.SetXMax;
+        if (!(data.SetXMin > r.AllXMin)) {
+            r.AllXMin = data.SetXMin;
+        }
+        if (!(data.SetXMax < r.AllXMax)) {
+            r.AllXMax = data.SetXMax;
+        }
+        if (!(data.SetYMin > r.AllYMin)) {
+            r.AllYMin = data.SetYMin;
+        }
+        if (!(data.SetYMax < r.AllYMax)) {
+            r.AllYMax = data.SetYMax;
+        }
+        const double y1 =
+            static_cast<double>(static_cast<long double>(fit.Slope) * data.SetXMin + fit.Intercept);
+        const double y2 =
+            static_cast<double>(static_cast<long double>(fit.Slope) * data.SetXMax + fit.Intercept);
+        const double lower = y1 < y2 ? y1 : y2;
+        const double upper = y1 < y2 ? y2 : y1;
+        if (!(lower > r.FitYMin)) {
+            r.FitYMin = lower;
+        }
+        if (!(upper < r.FitYMax)) {
+            r.FitYMax = upper;
+        }
+        if (!(fit.Slope > r.SlopeMin)) {
+            r.SlopeMin = fit.Slope;
+        }
+        if (!(fit.Slope < r.SlopeMax)) {
+            r.SlopeMax = fit.Slope;
+        }
+        if (!(fit.Intercept > r.InterceptMin)) {
+            r.InterceptMin = fit.Intercept;
+        }
+        if (!(fit.Intercept < r.InterceptMax)) {
+            r.InterceptMax = fit.Intercept;
+        }
+        Accumulate(r.MeanSlope, fit.Slope);
+        Accumulate(r.MeanIntercept, fit.Intercept);
+    }
+
+    AccuracyResults Summarise() const {
+        const StudyDesign& design = m_ws->Design;
+        const char sep = m_control.DecimalSeparator;
+        AccuracyResults results;
+        results.Slope =
+            SummariseEstimates(m_sumSlope, m_sumSlope2, design.SetsPerRun, design.TrueSlope, sep);
+        results.Intercept = SummariseEstimates(m_sumIntercept, m_sumIntercept2, design.SetsPerRun,
+                                               design.TrueIntercept, sep);
+        results.ValidCount = m_validCount;
+        results.Enclosed = m_enclosed;
+        AccuracyPanels& p = results.Panels;
+        p.ASlopeMeanPanel = results.Slope.MeanText;
+        p.ASlopeSDPanel = results.Slope.SDText;
+        p.SlopeZLabel = results.Slope.ZText;
+        p.SlopePLabel = results.Slope.PText;
+        p.AIntMeanPanel = results.Intercept.MeanText;
+        p.AIntSDPanel = results.Intercept.SDText;
+        p.InterceptZLabel = results.Intercept.ZText;
+        p.InterceptPLabel = results.Intercept.PText;
+        std::string* percentages[6] = {&p.A95SlopeCIPanel, &p.A99SlopeCIPanel, &p.A95IntCIPanel,
+                                       &p.A99IntCIPanel,   &p.A95CRPanel,      &p.A99CRPanel};
+        for (int i = 0; i < 6; ++i) {
+            *percentages[i] = FormatPercentage(m_enclosed[i], m_validCount, sep);
+        }
+        return results;
+    }
+
+    // Suggested ranges of the sampling-lines plot.
+    void FinishRunResults(AccuracyResults& results) {
+        RunResults& r = m_results;
+        r.MeanSlope = static_cast<double>(static_cast<long double>(r.MeanSlope) / r.Count);
+        r.MeanIntercept = static_cast<double>(static_cast<long double>(r.MeanIntercept) / r.Count);
+        r.NearIdentity =
+            r.MeanSlope < 1.2 && r.MeanSlope > 0.8333 &&
+            std::fabs(r.MeanIntercept) < 0.1L * (static_cast<long double>(r.AllXMax) + r.AllYMax);
+
+        r.PlotXMin = r.AllXMin;
+        r.PlotXMax = r.AllXMax > PlotLimit ? PlotLimit : r.AllXMax;
+        if (!(r.PlotXMin > 0) ||
+            static_cast<long double>(r.PlotXMax) / r.PlotXMin > PlotSpanRatio) {
+            r.PlotXMin = -1;
+        }
+        r.PlotYMin = r.FitYMin < 0 ? 0 : r.FitYMin;
+        r.PlotYMax = r.FitYMax > PlotLimit ? PlotLimit : r.FitYMax;
+        if (r.PlotYMax > 1.3L * r.AllYMax) {
+            r.PlotYMax = r.AllYMax;
+        }
+        if (!(r.FitYMin > 0) || static_cast<long double>(r.FitYMax) / r.FitYMin > PlotSpanRatio) {
+            r.PlotYMin = -1;
+        }
+        if (r.NearIdentity) {
+            const double larger = r.PlotXMax > r.PlotYMax ? r.PlotXMax : r.PlotYMax;
+            r.PlotXMax = larger;
+            r.PlotYMax = larger;
+        }
+        results.LinesZeroOrigin = r.PlotXMin < 0 && r.PlotYMin < 0;
+    }
+
+    const ImportedData* m_imported;
+    RunResults& m_results;
+    const AccuracyRunControl& m_control;
+    std::unique_ptr<RunWorkspace> m_ws;
+    AccuracyRunOutcome m_outcome;
+    double m_sumSlope = 0;
+    double m_sumSlope2 = 0;
+    double m_sumIntercept = 0;
+    double m_sumIntercept2 = 0;
+    int m_validCount = 0;
+    std::array<int, 6> m_enclosed{};
+};
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> AccuracyPanels::Named() const {
+    return {{"ASlopeMeanPanel", ASlopeMeanPanel}, {"ASlopeSDPanel", ASlopeSDPanel},
+            {"SlopeZLabel", SlopeZLabel},         {"SlopePLabel", SlopePLabel},
+            {"AIntMeanPanel", AIntMeanPanel},     {"AIntSDPanel", AIntSDPanel},
+            {"InterceptZLabel", InterceptZLabel}, {"InterceptPLabel", InterceptPLabel},
+            {"A95SlopeCIPanel", A95SlopeCIPanel}, {"A99SlopeCIPanel", A99SlopeCIPanel},
+            {"A95IntCIPanel", A95IntCIPanel},     {"A99IntCIPanel", A99IntCIPanel},
+            {"A95CRPanel", A95CRPanel},           {"A99CRPanel", A99CRPanel}};
+}
+
+AccuracyRunOutcome ACalculations(const StudyDesign& design, const ImportedData* imported,
+                                 RunResults& runResults, const AccuracyRunControl& control) {
+    AccuracyRun run(design, imported, runResults, control);
+    return run.Run();
+}
+
+} // namespace kvor
