@@ -106,21 +106,22 @@ VarianceFunction ParseVarianceFunction(const std::string& option, const std::str
     return function;
 }
 
-char ParseSeparator(const std::string& text) {
+FieldSeparator ParseSeparator(const std::string& text) {
     if (text == "comma") {
-        return ',';
+        return {SeparatorChoice::Comma, {}};
     }
     if (text == "tab") {
-        return '\t';
+        return {SeparatorChoice::Tab, {}};
     }
     if (text == "space") {
-        return ' ';
+        return {SeparatorChoice::Space, {}};
     }
-    if (text.size() == 1) {
-        return text[0];
+    if (IsAllowedOtherSeparator(text)) {
+        return {SeparatorChoice::Other, text};
     }
-    throw Failure{"--separator: expected comma|tab|space or a single character, got '" + text +
-                  "'"};
+    throw Failure{"--separator: expected comma|tab|space or one character that is not a blank, "
+                  "sign, digit, comma or full stop, got '" +
+                  text + "'"};
 }
 
 using ValueHandler = std::function<void(CliOptions&, const std::string&)>;

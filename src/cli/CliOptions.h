@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/StudyDesign.h"
+#include "import/ImportXY.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,7 +22,7 @@ struct CliOptions {
     std::optional<std::string> DumpFits;
     std::optional<std::string> ExportFailed;
     std::optional<std::string> ImportFile;
-    char Separator = '\t';
+    FieldSeparator Separator;
     kvor::cli::Tab Tab = Tab::Accuracy;
 };
 

@@ -1,28 +1,21 @@
 #include "cli/CliOptions.h"
-#include "cli/CliUsage.h"
+#include "cli/CliRun.h"
 
 #include <cstdio>
+#include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
-
-namespace {
-
-constexpr int ExitUsage = 2;
-
-} // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const kvor::cli::CliParse parsed = kvor::cli::ParseCliOptions(args);
     if (!parsed.Ok) {
-        std::fprintf(stderr, "kvor-cli: %s\n", parsed.Error.c_str());
-        std::fputs("Try 'kvor-cli --help'.\n", stderr);
-        return ExitUsage;
+        std::cerr << "kvor-cli: " << parsed.Error << "\nTry 'kvor-cli --help'.\n";
+        return kvor::cli::ExitUsage;
     }
-    if (parsed.Options.Command == kvor::cli::Command::Help) {
-        std::fputs(kvor::cli::Usage, stdout);
-        return 0;
-    }
-    std::fputs("kvor-cli: the studies are not available in this build yet\n", stderr);
-    return ExitUsage;
+    kvor::cli::CliStreams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
+    const int status = kvor::cli::RunCli(parsed.Options, streams);
+    std::cout.flush();
+    return std::cout ? status : kvor::cli::ExitUsage;
 }

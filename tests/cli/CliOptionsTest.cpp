@@ -112,6 +112,7 @@ TEST(ParseCliOptions, RefusesOutOfRangeAndMalformedValuesNamingTheOption) {
         {{"power", "--detection", "85"}, "--detection"},
         {{"power", "--significance", "0.1"}, "--significance"},
         {{"accuracy", "--separator", "ab"}, "--separator"},
+        {{"accuracy", "--separator", "5"}, "--separator"},
         {{"accuracy", "--n"}, "--n"},
         {{"accuracy", "--bogus", "1"}, "--bogus"},
         {{"power", "--dump-sets", "f.tsv"}, "--dump-sets"},
@@ -133,5 +134,6 @@ TEST(ParseCliOptions, ImportOptionsSwitchTheDataSource) {
     EXPECT_EQ(parsed.Options.Tab, kvor::cli::Tab::Power);
     EXPECT_EQ(parsed.Options.Design.DataSource, kvor::DataSource::Import);
     EXPECT_EQ(parsed.Options.ImportFile, "pairs.txt");
-    EXPECT_EQ(parsed.Options.Separator, ';');
+    EXPECT_EQ(parsed.Options.Separator.Choice, kvor::SeparatorChoice::Other);
+    EXPECT_EQ(parsed.Options.Separator.OtherText, ";");
 }

@@ -1,0 +1,177 @@
+#include "cli/CliRun.h"
+#include "cli/CliOptions.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+CliResult RunKvorCli(const std::vector<std::string>& args) {
+    const auto parsed = kvor::cli::ParseCliOptions(args);
+    EXPECT_TRUE(parsed.Ok) << parsed.Error;
+    std::ostringstream out;
+    std::ostringstream err;
+    kvor::cli::CliStreams streams{out, err, false};
+    CliResult result;
+    result.Status = kvor::cli::RunCli(parsed.Options, streams);
+    result.Out = out.str();
+    result.Err = err.str();
+    return result;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class CliRunFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = fs::temp_directory_path() /
+                   ("kvor-cli-" + std::to_string(::getpid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+    std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
+
+    fs::path m_folder;
+};
+
+} // namespace
+
+TEST(RunCli, CheckPrintsOkOrTheRefusalWithItsFocus) {
+    const CliResult ok = RunKvorCli({"check"});
+    EXPECT_EQ(ok.Status, kvor::cli::ExitOk);
+    EXPECT_EQ(ok.Out, "ok\n");
+
+    const CliResult refused = RunKvorCli({"check", "--xmin", "100", "--xmax", "110"});
+    EXPECT_EQ(refused.Status, kvor::cli::ExitDesignRefused);
+    const auto lines = Lines(refused.Out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "The X-range Max/Min ratio must be >= 1.2.");
+    EXPECT_EQ(lines[1], "focus: 1");
+
+    // The accuracy command refuses the same design before running.
+    EXPECT_EQ(RunKvorCli({"accuracy", "--xmin", "100", "--xmax", "110"}).Status,
+              kvor::cli::ExitDesignRefused);
+}
+
+TEST(RunCli, AccuracyJsonCarriesTheSeedCountsAndPanels) {
+    const CliResult a = RunKvorCli({"accuracy", "--fixed-seed", "--json"});
+    const CliResult b = RunKvorCli({"accuracy", "--fixed-seed", "--json"});
+    ASSERT_EQ(a.Status, kvor::cli::ExitOk) << a.Err;
+    EXPECT_EQ(a.Out, b.Out);
+    EXPECT_EQ(a.Out.rfind("{\"study\":\"accuracy\",\"n\":100,\"sets\":1000,\"seed\":100000,"
+                          "\"valid_count\":1000,",
+                          0),
+              0u)
+        << a.Out;
+    EXPECT_NE(a.Out.find("\"panels\":{\"ASlopeMeanPanel\":\" "), std::string::npos);
+    EXPECT_NE(a.Out.find("\"A99CRPanel\":\" "), std::string::npos);
+
+    const CliResult seeded = RunKvorCli({"accuracy", "--seed", "100000"});
+    const CliResult text = RunKvorCli({"accuracy", "--fixed-seed"});
+    EXPECT_EQ(seeded.Out, text.Out); // --seed replaces the fixed-seed rule with the same value
+    EXPECT_EQ(Lines(text.Out).size(), 14u);
+    EXPECT_EQ(Lines(text.Out)[0].rfind("ASlopeMeanPanel:  1.", 0), 0u) << text.Out;
+}
+
+TEST_F(CliRunFiles, DumpsEveryPairAndFit) {
+    const CliResult r = RunKvorCli({"accuracy", "--n", "3", "--fixed-seed", "--dump-sets",
+                                    PathOf("sets.tsv"), "--dump-fits", PathOf("fits.tsv")});
+    ASSERT_EQ(r.Status, kvor::cli::ExitOk) << r.Err;
+    const auto sets = Lines(ReadFile(PathOf("sets.tsv")));
+    ASSERT_EQ(sets.size(), 1u + 3 * 1000);
+    EXPECT_EQ(sets[0], "set\ti\tx\ty");
+    EXPECT_EQ(sets[3000].rfind("1000\t3\t100\t", 0), 0u) << sets[3000]; // the XMax end point
+    const auto fits = Lines(ReadFile(PathOf("fits.tsv")));
+    ASSERT_EQ(fits.size(), 1u + 1000);
+    EXPECT_EQ(fits[0].rfind("set\tslope\tintercept\tse_slope\tse_intercept\tvalid\tfail_code\t", 0),
+              0u);
+    EXPECT_EQ(fits[1].rfind("1\t", 0), 0u);
+}
+
+TEST_F(CliRunFiles, RefusesUnwritableOutputsBeforeRunning) {
+    for (const std::string option : {"--dump-sets", "--dump-fits", "--export-failed"}) {
+        const CliResult missingFolder =
+            RunKvorCli({"accuracy", option, PathOf("no/such/file.tsv")});
+        EXPECT_EQ(missingFolder.Status, kvor::cli::ExitUsage) << option;
+        EXPECT_EQ(missingFolder.Out, "") << option;
+        EXPECT_NE(missingFolder.Err.find("does not exist"), std::string::npos);
+        EXPECT_EQ(RunKvorCli({"accuracy", option, m_folder.string()}).Status, kvor::cli::ExitUsage);
+    }
+}
+
+TEST_F(CliRunFiles, ImportedSetThatFailsIsReportedAndExported) {
+    // 3000 pairs; sequential sets of 3 give set 17 the pairs 49..51, which share one X.
+    std::ofstream pairs(PathOf("pairs.csv"), std::ios::binary);
+    for (int i = 0; i < 3000; ++i) {
+        const bool inSet17 = i >= 48 && i < 51;
+        const double x = inSet17 ? 42.5 : 10 + (i % 3) * 30 + (i % 7) * 0.5;
+        pairs << x << ',' << x + 0.25 * (i % 5 - 2) << "\r\n";
+    }
+    pairs.close();
+    const CliResult r = RunKvorCli({"accuracy", "--import", PathOf("pairs.csv"), "--separator",
+                                    "comma", "--sampling", "sequential", "--n", "3", "--json",
+                                    "--export-failed", PathOf("failed.txt")});
+    EXPECT_EQ(r.Status, kvor::cli::ExitSetFailed) << r.Out << r.Err;
+    const auto lines = Lines(r.Out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], " 3000 X, Y pairs extracted from file.");
+    EXPECT_EQ(lines[1].rfind("{\"study\":\"accuracy\",\"failed\":{\"set\":17,\"fail_code\":1,"
+                             "\"message\":\"Calculations for data set #17 failed",
+                             0),
+              0u)
+        << lines[1];
+    EXPECT_EQ(ReadFile(PathOf("failed.txt")),
+              "42.5\t42.75\r\n42.5\t43\r\n42.5\t42\r\n"); // i = 48, 49, 50: i % 5 = 3, 4, 0
+}
+
+TEST_F(CliRunFiles, RefusedImportPrintsTheMessageAndExitsFive) {
+    std::ofstream(PathOf("short.csv")) << "1,2\n3,4\n";
+    const CliResult r =
+        RunKvorCli({"check", "--import", PathOf("short.csv"), "--separator", "comma"});
+    EXPECT_EQ(r.Status, kvor::cli::ExitImportRefused);
+    EXPECT_EQ(Lines(r.Out).size(), 1u);
+    EXPECT_FALSE(r.Out.empty());
+    const CliResult missing = RunKvorCli({"power", "--import", PathOf("none.csv")});
+    EXPECT_EQ(missing.Status, kvor::cli::ExitImportRefused);
+}
+
+TEST(RunCli, PowerSpecifiedNReportsBothSides) {
+    const CliResult r =
+        RunKvorCli({"power", "--mode", "specified", "--n", "50", "--fixed-seed", "--json"});
+    ASSERT_EQ(r.Status, kvor::cli::ExitOk) << r.Err;
+    EXPECT_EQ(r.Out.rfind("{\"study\":\"power\",\"mode\":\"specified\",\"detection\":90,", 0), 0u);
+    EXPECT_NE(r.Out.find("\"intervals\":{\"required_n\":null,\"required_panel\":\"\",\"rows\":[{"
+                         "\"n\":50,"),
+              std::string::npos)
+        << r.Out;
+    EXPECT_NE(r.Out.find("\"region\":{"), std::string::npos);
+    EXPECT_EQ(
+        RunKvorCli({"power", "--mode", "specified", "--n", "50", "--fixed-seed", "--json"}).Out,
+        r.Out);
+}
