@@ -202,6 +202,9 @@ TEST(PCalculations, AbortStopsAtOnce) {
     EXPECT_EQ(progressCalls, 150);
     EXPECT_EQ(results.Intervals.Totals.Count, 150);
     EXPECT_EQ(out.SetsFitted, 150);
+    results.Clear();
+    EXPECT_TRUE(results.Intervals.Automatic.Empty() && results.Region.Automatic.Empty());
+    EXPECT_EQ(results.Intervals.Totals.Count, 0);
 
     const std::atomic<bool> cleared{false};
     PowerResults untouched;

@@ -174,6 +174,28 @@ TEST(RunAutomaticPass, EachPassStartsAfresh) {
     EXPECT_EQ(table.Rows().size(), first.Evaluated.size());
 }
 
+// No valid data set at an N: nothing was detected there, so the search moves up and the row
+// shows 0.0 % of 0 sets instead of the previous N's rate.
+TEST(RunAutomaticPass, NoValidSetCountsAsNothingDetected) {
+    ScriptedEvaluator script(NearThreshold(337), 0.2, true);
+    const NEvaluator evaluate = [&](int n, bool fine) -> std::optional<EvaluationCounts> {
+        if (n == 200) {
+            script.Evaluated.push_back(n);
+            return EvaluationTally(1000, 0.2, true, fine).Counts();
+        }
+        return script.Evaluate(n, fine);
+    };
+    DetectionSide side;
+    EvaluationCache cache;
+    RunAutomaticPass(side.Automatic, cache, 0.2, evaluate, [&](int n) {
+        UpdateDetectionSide(side, n, EstimationMode::Automatic, 80, '.');
+    });
+    ASSERT_GE(script.Evaluated.size(), 2u);
+    EXPECT_EQ(script.Evaluated[1], 400);
+    EXPECT_EQ(side.TableLines[0], "200     0.0%       0");
+    EXPECT_EQ(side.AnswerStore, 337);
+}
+
 TEST(RunSpecifiedNPass, AddsARowAfterEarlierRowsForTheSameN) {
     DetectionTable table;
     std::vector<std::size_t> rowsAtRefresh;
