@@ -121,8 +121,8 @@ int NegativeValueCode(const Coefficients& f, double vmin, double hi, double vLo,
         const double point = CVTurningPoint(f.Form, f.Para, f.B1, f.B2, f.J, vmin, hi);
         if (point > 0) {
             vcVariance = RawVariance(f, point);
-            // A point where the function cannot be evaluated, or is not positive, is dropped.
-            if (IsPositive(vcVariance)) {
+            // A point where the function cannot be evaluated is dropped.
+            if (vcVariance) {
                 vc = point;
             }
         }
@@ -151,7 +151,7 @@ int NegativeValueCode(const Coefficients& f, double vmin, double hi, double vLo,
             continue;
         }
         const std::optional<double> vu = RawVariance(f, *u);
-        if (IsPositive(vu) && !CheckNeg(*u, hi, *vu)) {
+        if (vu && !CheckNeg(*u, hi, *vu)) {
             return 6;
         }
     }
@@ -317,6 +317,10 @@ int CheckFunction(const VarianceFunction& f, double lo, double hi, bool generate
 } // namespace
 
 bool CheckNeg(double t, double L, double V) {
+    // A negative variance has no SD; no boundary can be vouched for.
+    if (!(V >= 0)) {
+        return false;
+    }
     const double d = t - 2.5L * std::sqrt(static_cast<long double>(V));
     return d >= 0 || 0.025L * L >= std::fabs(static_cast<long double>(d));
 }

@@ -179,7 +179,7 @@ TEST(DoDemingRegression, ConstantVariancesGiveTheClassicalDemingLine) {
         EXPECT_NEAR(r.Slope, expected.Slope, 1e-6 * std::fabs(expected.Slope));
         EXPECT_NEAR(r.Intercept, expected.Intercept,
                     1e-6 * (std::fabs(expected.Intercept) + 100 * std::fabs(expected.Slope)));
-        // Constant weights never change on reweighting: pass 2 already repeats pass 1.
+        // Constant weights survive the reweighting, so pass 2 finds the same slope and stops.
         EXPECT_EQ(scratch->Passes, 2);
     }
 }
@@ -388,6 +388,85 @@ TEST(TruePointWeights, TakesWeightsAtTheTruePointOrWhereTheLineLeavesTheBox) {
         EXPECT_NEAR(1 / scratch->WX[0], c.ExpectX, 1e-12 * c.ExpectX);
         EXPECT_NEAR(1 / scratch->WY[0], c.ExpectY, 1e-12 * c.ExpectY);
     }
+}
+
+// Slope minimising sum (Y - a - bX)^2 / (Vy + b^2 Vx) over a and b with the per-point variances
+// held fixed: golden-section search over b with the best a for each b.
+double FixedVarianceDemingSlope(const DataSet& d, const std::vector<double>& vx,
+                                const std::vector<double>& vy, long double lo, long double hi) {
+    const auto chi2 = [&](long double b) {
+        long double sw = 0;
+        long double swr = 0;
+        for (int i = 0; i < d.N; ++i) {
+            const long double w = 1 / (vy[i] + b * b * vx[i]);
+            sw += w;
+            swr += w * (d.Y[i] - b * d.X[i]);
+        }
+        const long double a = swr / sw;
+        long double sum = 0;
+        for (int i = 0; i < d.N; ++i) {
+            const long double r = d.Y[i] - a - b * d.X[i];
+            sum += r * r / (vy[i] + b * b * vx[i]);
+        }
+        return sum;
+    };
+    const long double g = (std::sqrt(5.0L) - 1) / 2;
+    for (int k = 0; k < 200; ++k) {
+        const long double m1 = hi - g * (hi - lo);
+        const long double m2 = lo + g * (hi - lo);
+        if (chi2(m1) < chi2(m2)) {
+            hi = m2;
+        } else {
+            lo = m1;
+        }
+    }
+    return static_cast<double>((lo + hi) / 2);
+}
+
+// A line steeper than 1.8e8 meets the right edge of an unbounded box (X up to 1e300) at a Y that
+// overflows. The outlier's true point lies left of the box, so the first reweighting overflows and
+// the fit must finish with the weights at the observed values. The same variances written as form
+// 4 bound the box near the data: there the reweighting goes through and moves the slope.
+TEST(DoDemingRegression, OverflowWhileReweightingFallsBackToObservedWeights) {
+    // Five points near X = 0, where the X variance sits at its floor, and eight far out.
+    std::vector<double> x = {1e-9, 2e-9, 3e-9, 4e-9, 5e-9};
+    std::vector<double> y;
+    for (double v : x) {
+        y.push_back(1e10 * v + 1000);
+    }
+    y[0] -= 300; // well below the line: its estimated true X is negative
+    for (int i = 1; i <= 8; ++i) {
+        x.push_back(i * 1e-5);
+        y.push_back(1e10 * x.back() * (i % 2 == 0 ? 1.01 : 0.99) + 1000);
+    }
+    const auto set = MakeDataSet(x, y);
+    auto scratch = std::make_unique<DemingScratch>();
+    const CriticalValues crit = DemingCriticalValues(set->N);
+    const RegressionOutcome r = kvor::DoDemingRegression(
+        DemingDesign(Proportional(0.01), Constant(1e4), 1e10, 1000), crit, *set, *scratch);
+    ASSERT_EQ(r.FailCode, 0);
+    EXPECT_TRUE(r.Valid && AllFinite(r));
+    EXPECT_EQ(scratch->Passes, 2); // the fallback pass, a repeat of pass 1
+
+    std::vector<double> vx(set->N);
+    const std::vector<double> vy(set->N, 1e4);
+    for (int i = 0; i < set->N; ++i) {
+        vx[i] = std::max(1e-14, (0.01 * x[i]) * (0.01 * x[i]));
+    }
+    const double observed = FixedVarianceDemingSlope(*set, vx, vy, 0.5e10L, 2e10L);
+    EXPECT_NEAR(r.Slope, observed, 1e-6 * observed);
+
+    VarianceFunction form4; // 1e-4 * X^2, the same variances
+    form4.Form = 4;
+    form4.B1 = 0;
+    form4.B2 = 0;
+    form4.B3 = 1e-4;
+    form4.J = 2;
+    const RegressionOutcome reweighted = kvor::DoDemingRegression(
+        DemingDesign(form4, Constant(1e4), 1e10, 1000), crit, *set, *scratch);
+    ASSERT_EQ(reweighted.FailCode, 0);
+    EXPECT_GT(scratch->Passes, 2);
+    EXPECT_GT(std::fabs(reweighted.Slope - observed), 1e-4 * observed);
 }
 
 } // namespace

@@ -153,12 +153,18 @@ std::vector<Case> Cases() {
         {"RatioJustAbove", A, false, XRange(10, 11.999999999999), 0, "", ""},
         {"RatioBelow", A, false, XRange(10, 11.9), 0, "AMinNumEdit",
          "The X-range Max/Min ratio must be >= 1.2."},
+        {"RatioJustBelow", A, false, XRange(10, 11.99999999998), 0, "AMinNumEdit",
+         "The X-range Max/Min ratio must be >= 1.2."},
         {"RatioBelowPower", P, false, XRange(10, 11.9), 0, "PMinNumEdit",
          "The X-range Max/Min ratio must be >= 1.2."},
         {"ZeroMinimumPasses", A, false, XRange(0, 100), 0, "", ""},
         {"CrossesInside", A, false, Line(1, -20), 0, "AMinNumEdit",
          LineTrue + "for values of X < 20" + LineEndTrue},
         {"CrossesBeyond", A, false, Line(1, -200), 0, "AMinNumEdit",
+         LineTrue + "over the entire range of X-values" + LineEndTrue},
+        {"CrossesAtMaximum", A, false, Line(1, -100), 0, "AMinNumEdit",
+         LineTrue + "over the entire range of X-values" + LineEndTrue},
+        {"FallingCrossesAtMinimum", A, false, Line(-1, 10), 0, "AMaxNumEdit",
          LineTrue + "over the entire range of X-values" + LineEndTrue},
         {"FallingCrossesInside", A, false, Line(-1, 50), 0, "AMaxNumEdit",
          LineTrue + "for values of X > 50" + LineEndTrue},
@@ -470,12 +476,12 @@ TEST(CheckNeg, AllowsTwoAndAHalfPercentOfTheLargestTargetBelowZero) {
         bool ok;
     };
     const std::vector<Row> rows = {
-        {10, 100, 16, true},    // 10 - 10 = 0
-        {10, 100, 25, true},    // 10 - 12.5 = -2.5, exactly 2.5% of 100
-        {10, 100, 25.5, false}, // just beyond
-        {1, 100, 100, false},   // 1 - 25 = -24
-        {100, 100, 1681, true}, // 100 - 102.5 = -2.5
-        {0, 0, 0, true},
+        {10, 100, 16, true},                          // 10 - 10 = 0
+        {10, 100, 25, true},                          // 10 - 12.5 = -2.5, exactly 2.5% of 100
+        {10, 100, 25.5, false},                       // just beyond
+        {1, 100, 100, false},                         // 1 - 25 = -24
+        {100, 100, 1681, true},                       // 100 - 102.5 = -2.5
+        {0, 0, 0, true},        {10, 100, -1, false}, // no SD to speak of
     };
     for (const Row& r : rows) {
         EXPECT_EQ(CheckNeg(r.t, r.L, r.V), r.ok) << r.t << " " << r.L << " " << r.V;
