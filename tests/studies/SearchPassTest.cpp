@@ -122,6 +122,25 @@ TEST(RunAutomaticPass, EqualFirstEvaluationProbesTenBelow) {
     EXPECT_EQ(out.Side.TableLines[out.Side.FocusRow], "B200    80.0%    1000");
 }
 
+// After an "equal" first N the bracket's top (N + 12) was never simulated; found insufficient, it
+// used to be probed again and again from the cache.
+TEST(RunAutomaticPass, InsufficientUntestedTopReopensTheSearch) {
+    ScriptedEvaluator script(
+        [](int n) {
+            if (n == 200) {
+                return 200;
+            }
+            return n >= 300 ? 150 : 250;
+        },
+        0.2, true);
+    const Outcome out = RunSearch(script, 0.2, 80);
+    ASSERT_GE(script.Evaluated.size(), 5u);
+    EXPECT_EQ(std::vector<int>(script.Evaluated.begin(), script.Evaluated.begin() + 5),
+              (std::vector<int>{200, 190, 201, 212, 424}));
+    EXPECT_TRUE(out.State->Finished);
+    EXPECT_EQ(script.Evaluated.back(), 299);
+}
+
 struct EndCase {
     const char* name;
     int enclosingPerMille;
