@@ -1,6 +1,7 @@
 #include "studies/SearchPass.h"
 
 #include "studies/DetectionDisplay.h"
+#include "studies/DetectionPanels.h"
 #include "studies/DetectionTable.h"
 #include "studies/EvaluationCache.h"
 
@@ -146,12 +147,13 @@ struct EndCase {
     int enclosingPerMille;
     std::vector<int> evaluated;
     int answer;
+    const char* panel;
 };
 
 TEST(RunAutomaticPass, EndsAtTheLimitsOfTheRange) {
     const std::vector<EndCase> cases = {
-        {"bias too small to detect", 500, {200, 1000, 5000}, AnswerNoneFound},
-        {"bias detected at N = 3", 0, {200, 20, 3}, 3},
+        {"bias too small to detect", 500, {200, 1000, 5000}, AnswerNoneFound, " > 5000"},
+        {"bias detected at N = 3", 0, {200, 20, 3}, 3, " 3"},
     };
     for (const EndCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -160,6 +162,7 @@ TEST(RunAutomaticPass, EndsAtTheLimitsOfTheRange) {
         EXPECT_EQ(script.Evaluated, c.evaluated);
         EXPECT_TRUE(out.State->Finished);
         EXPECT_EQ(out.Side.AnswerStore, c.answer);
+        EXPECT_EQ(RequiredNText(out.Side.AnswerStore), c.panel);
     }
 }
 
