@@ -25,6 +25,11 @@ struct PowerResults {
     DetectionSide& Side(Criterion c) {
         return c == Criterion::ConfidenceIntervals ? Intervals : Region;
     }
+    // What the caller does after an aborted or failed run: both sides emptied.
+    void Clear() {
+        ClearDetectionSide(Intervals);
+        ClearDetectionSide(Region);
+    }
 };
 
 // How the Power run meets whoever started it.

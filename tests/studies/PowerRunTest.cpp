@@ -131,9 +131,11 @@ TEST(PCalculations, FixedSeedRepeatsAndAddsASecondRow) {
 TEST(PCalculations, BothPassesOfASpecifiedRunSeeTheSameDataSets) {
     StudyDesign d = SpecifiedDesign(25, 1000);
     d.FixedSeed = false;
-    for (const RegressionType regression : {RegressionType::OLS, RegressionType::WLS}) {
+    for (const RegressionType regression :
+         {RegressionType::OLS, RegressionType::WLS, RegressionType::Deming}) {
         d.Regression = regression;
         d.YVariance = {2, 0, 0, 0.01, 0, 2}; // SD proportional to the level
+        d.XVariance = d.YVariance;
         int clockReads = 0;
         const std::atomic<bool> flag{true};
         PowerRunControl control = Plain(flag);
@@ -144,6 +146,7 @@ TEST(PCalculations, BothPassesOfASpecifiedRunSeeTheSameDataSets) {
         EXPECT_EQ(results.Intervals.Totals.Count, results.Region.Totals.Count);
         EXPECT_EQ(results.Intervals.Totals.SlopeSum, results.Region.Totals.SlopeSum);
         EXPECT_EQ(results.Intervals.Totals.InterceptSum, results.Region.Totals.InterceptSum);
+        EXPECT_EQ(results.Region.Manual.Rows()[0].Sets, 1000);
     }
 }
 
@@ -202,6 +205,9 @@ TEST(PCalculations, AbortStopsAtOnce) {
     EXPECT_EQ(progressCalls, 150);
     EXPECT_EQ(results.Intervals.Totals.Count, 150);
     EXPECT_EQ(out.SetsFitted, 150);
+    results.Clear();
+    EXPECT_TRUE(results.Intervals.Automatic.Empty() && results.Region.Automatic.Empty());
+    EXPECT_EQ(results.Intervals.Totals.Count, 0);
 
     const std::atomic<bool> cleared{false};
     PowerResults untouched;

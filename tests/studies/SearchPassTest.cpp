@@ -1,6 +1,7 @@
 #include "studies/SearchPass.h"
 
 #include "studies/DetectionDisplay.h"
+#include "studies/DetectionPanels.h"
 #include "studies/DetectionTable.h"
 #include "studies/EvaluationCache.h"
 
@@ -122,17 +123,37 @@ TEST(RunAutomaticPass, EqualFirstEvaluationProbesTenBelow) {
     EXPECT_EQ(out.Side.TableLines[out.Side.FocusRow], "B200    80.0%    1000");
 }
 
+// After an "equal" first N the bracket's top (N + 12) was never simulated; found insufficient, it
+// used to be probed again and again from the cache.
+TEST(RunAutomaticPass, InsufficientUntestedTopReopensTheSearch) {
+    ScriptedEvaluator script(
+        [](int n) {
+            if (n == 200) {
+                return 200;
+            }
+            return n >= 300 ? 150 : 250;
+        },
+        0.2, true);
+    const Outcome out = RunSearch(script, 0.2, 80);
+    ASSERT_GE(script.Evaluated.size(), 5u);
+    EXPECT_EQ(std::vector<int>(script.Evaluated.begin(), script.Evaluated.begin() + 5),
+              (std::vector<int>{200, 190, 201, 212, 424}));
+    EXPECT_TRUE(out.State->Finished);
+    EXPECT_EQ(script.Evaluated.back(), 299);
+}
+
 struct EndCase {
     const char* name;
     int enclosingPerMille;
     std::vector<int> evaluated;
     int answer;
+    const char* panel;
 };
 
 TEST(RunAutomaticPass, EndsAtTheLimitsOfTheRange) {
     const std::vector<EndCase> cases = {
-        {"bias too small to detect", 500, {200, 1000, 5000}, AnswerNoneFound},
-        {"bias detected at N = 3", 0, {200, 20, 3}, 3},
+        {"bias too small to detect", 500, {200, 1000, 5000}, AnswerNoneFound, " > 5000"},
+        {"bias detected at N = 3", 0, {200, 20, 3}, 3, " 3"},
     };
     for (const EndCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -141,6 +162,7 @@ TEST(RunAutomaticPass, EndsAtTheLimitsOfTheRange) {
         EXPECT_EQ(script.Evaluated, c.evaluated);
         EXPECT_TRUE(out.State->Finished);
         EXPECT_EQ(out.Side.AnswerStore, c.answer);
+        EXPECT_EQ(RequiredNText(out.Side.AnswerStore), c.panel);
     }
 }
 
@@ -172,6 +194,28 @@ TEST(RunAutomaticPass, EachPassStartsAfresh) {
     RunAutomaticPass(table, cache, 0.2, second.AsEvaluator(), [](int) {});
     EXPECT_EQ(second.Evaluated, first.Evaluated);
     EXPECT_EQ(table.Rows().size(), first.Evaluated.size());
+}
+
+// No valid data set at an N: nothing was detected there, so the search moves up and the row
+// shows 0.0 % of 0 sets instead of the previous N's rate.
+TEST(RunAutomaticPass, NoValidSetCountsAsNothingDetected) {
+    ScriptedEvaluator script(NearThreshold(337), 0.2, true);
+    const NEvaluator evaluate = [&](int n, bool fine) -> std::optional<EvaluationCounts> {
+        if (n == 200) {
+            script.Evaluated.push_back(n);
+            return EvaluationTally(1000, 0.2, true, fine).Counts();
+        }
+        return script.Evaluate(n, fine);
+    };
+    DetectionSide side;
+    EvaluationCache cache;
+    RunAutomaticPass(side.Automatic, cache, 0.2, evaluate, [&](int n) {
+        UpdateDetectionSide(side, n, EstimationMode::Automatic, 80, '.');
+    });
+    ASSERT_GE(script.Evaluated.size(), 2u);
+    EXPECT_EQ(script.Evaluated[1], 400);
+    EXPECT_EQ(side.TableLines[0], "200     0.0%       0");
+    EXPECT_EQ(side.AnswerStore, 337);
 }
 
 TEST(RunSpecifiedNPass, AddsARowAfterEarlierRowsForTheSameN) {
