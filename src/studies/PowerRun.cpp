@@ -2,11 +2,9 @@
 
 #include "engine/CriticalValues.h"
 #include "engine/DataSetDrawing.h"
-#include "engine/DemingRegression.h"
-#include "engine/OLSRegression.h"
+#include "engine/FitDataSet.h"
 #include "engine/RunWorkspace.h"
 #include "engine/TargetDesign.h"
-#include "engine/WLSRegression.h"
 #include "studies/EvaluationCache.h"
 #include "studies/EvaluationTally.h"
 #include "studies/FailedSetMessage.h"
@@ -88,19 +86,6 @@ private:
         }
     }
 
-    RegressionOutcome Fit() {
-        RunWorkspace& ws = *m_workspace;
-        switch (ws.Design.Regression) {
-        case RegressionType::OLS:
-            return DoOLSRegression(ws.Design, ws.CriticalValues, ws.DataSet);
-        case RegressionType::WLS:
-            return DoWLSRegression(ws.Design, ws.CriticalValues, ws.DataSet, ws.WLSScratch);
-        case RegressionType::Deming:
-            return DoDemingRegression(ws.Design, ws.CriticalValues, ws.DataSet, ws.Deming);
-        }
-        return {};
-    }
-
     bool Encloses(const RegressionOutcome& fit, Criterion criterion) const {
         if (criterion == Criterion::ConfidenceRegion) {
             return m_use99 ? fit.In99CR : fit.In95CR;
@@ -110,14 +95,9 @@ private:
     }
 
     void RecordFailure(int failCode, int setNumber) {
-        const DataSet& data = m_workspace->DataSet;
-        PowerFailure failure;
-        failure.SetNumber = setNumber;
-        failure.FailCode = failCode;
-        failure.Message = FailedSetMessage(m_design.Regression, failCode, setNumber);
-        failure.X.assign(data.X.begin(), data.X.begin() + data.N);
-        failure.Y.assign(data.Y.begin(), data.Y.begin() + data.N);
-        m_outcome.Failure = std::move(failure);
+        m_outcome.Failure =
+            CaptureFailedSet(m_workspace->DataSet, failCode, setNumber,
+                             FailedSetMessage(m_design.Regression, failCode, setNumber));
     }
 
     std::optional<EvaluationCounts> Evaluate(Criterion criterion, int n, bool fineSearch) {
@@ -154,7 +134,7 @@ private:
             if (!Running()) {
                 return std::nullopt;
             }
-            const RegressionOutcome fit = Fit();
+            const RegressionOutcome fit = FitDataSet(ws);
             ++m_outcome.SetsFitted;
             if (fit.FailCode != 0) {
                 RecordFailure(fit.FailCode, tally.Counts().Counted + 1);

@@ -3,6 +3,7 @@
 #include "engine/RandomGenerator.h"
 #include "engine/StudyDesign.h"
 #include "studies/DetectionDisplay.h"
+#include "studies/FailedSet.h"
 
 #include <atomic>
 #include <cstdint>
@@ -47,18 +48,9 @@ struct PowerRunControl {
     char DecimalSeparator = '.';
 };
 
-// A data set whose fit failed: its number, code, message and pairs (for the export file).
-struct PowerFailure {
-    int SetNumber = 0;
-    int FailCode = 0;
-    std::string Message;
-    std::vector<double> X;
-    std::vector<double> Y;
-};
-
 struct PowerRunOutcome {
     bool Completed = false; // both passes ended normally
-    std::optional<PowerFailure> Failure;
+    std::optional<FailedSet> Failure;
     int Evaluations = 0;      // Ns simulated over both passes
     long long SetsFitted = 0; // fits made, valid or not
 };

@@ -1,0 +1,61 @@
+#include "engine/RunResults.h"
+#include "engine/StudyDesign.h"
+#include "studies/AccuracyRun.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// SD 5 % of the level.
+kvor::VarianceFunction Proportional() {
+    kvor::VarianceFunction f;
+    f.B1 = 0;
+    f.B2 = 0.05;
+    f.J = 2;
+    return f;
+}
+
+// One whole Accuracy run: range(0) = N, range(1) = data sets.
+void AccuracyRun(benchmark::State& state, kvor::RegressionType regression) {
+    kvor::StudyDesign design;
+    design.Regression = regression;
+    design.N = static_cast<int>(state.range(0));
+    design.SetsPerRun = static_cast<int>(state.range(1));
+    design.FixedSeed = true;
+    if (regression != kvor::RegressionType::OLS) {
+        design.YVariance = Proportional();
+        design.XVariance = Proportional();
+    }
+    auto results = std::make_unique<kvor::RunResults>();
+    int valid = 0;
+    for (auto _ : state) {
+        const auto outcome = kvor::ACalculations(design, nullptr, *results, {});
+        if (outcome.End != kvor::RunEnd::Completed) {
+            state.SkipWithError("the run did not complete");
+            break;
+        }
+        valid = outcome.Results->ValidCount;
+    }
+    state.counters["valid"] = valid;
+    state.counters["ns_per_pair"] = benchmark::Counter(
+        static_cast<double>(design.N) * design.SetsPerRun,
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(AccuracyRun, OLS, kvor::RegressionType::OLS)
+    ->Args({100, 1000})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AccuracyRun, WLSProportional, kvor::RegressionType::WLS)
+    ->Args({100, 1000})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AccuracyRun, DemingProportional, kvor::RegressionType::Deming)
+    ->Args({100, 1000})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AccuracyRun, DemingProportionalLargest, kvor::RegressionType::Deming)
+    ->Args({5000, 10000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
