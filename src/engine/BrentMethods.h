@@ -198,14 +198,21 @@ template <class F> MinimumPoint BrentMinimise(const MinimumBracket& br, double t
     return {x, fx};
 }
 
-// Brent's root finder between x1 and x2. The ends are not checked for a change of sign. When the
-// iterations run out the current best estimate is returned: the callers use it as a bound.
-template <class F> double BrentRoot(double x1, double x2, double tol, F&& f) {
+// Where Brent's root finder stopped: at b with residual fb, converged or out of iterations.
+struct RootSearch {
+    double Root = 0;
+    double Residual = 0;
+    bool Converged = false;
+};
+
+// Brent's root finder between x1 and x2, with at most maxIterations steps. The ends are not
+// checked for a change of sign.
+template <class F>
+RootSearch BrentRootSearch(double x1, double x2, double tol, int maxIterations, F&& f) {
     using brent_detail::ext;
     using brent_detail::Round;
     using brent_detail::WithSign;
     constexpr ext MachineEps = 3e-8L;
-    constexpr int MaxIterations = 100;
 
     double a = x1;
     double b = x2;
@@ -215,7 +222,7 @@ template <class F> double BrentRoot(double x1, double x2, double tol, F&& f) {
     double fc = fb;
     double d = 0;
     double e = 0;
-    for (int iteration = 0; iteration < MaxIterations; ++iteration) {
+    for (int iteration = 0; iteration < maxIterations; ++iteration) {
         if ((fb > 0 && fc > 0) || (fb < 0 && fc < 0)) {
             c = a;
             fc = fa;
@@ -233,7 +240,7 @@ template <class F> double BrentRoot(double x1, double x2, double tol, F&& f) {
         const double tol1 = Round(2.0L * MachineEps * std::fabs(static_cast<ext>(b)) + 0.5L * tol);
         const double xm = Round(0.5L * (static_cast<ext>(c) - b));
         if (std::fabs(xm) <= tol1 || fb == 0) {
-            return b;
+            return {b, fb, true};
         }
         if (std::fabs(e) >= tol1 && std::fabs(fa) > std::fabs(fb)) {
             // Inverse quadratic interpolation, or the secant when only two points are distinct.
@@ -277,7 +284,14 @@ template <class F> double BrentRoot(double x1, double x2, double tol, F&& f) {
         }
         fb = f(b);
     }
-    return b;
+    return {b, fb, false};
+}
+
+// The root finder of the Deming limits: when the iterations run out the current best estimate
+// is returned, since the callers use it as a bound.
+template <class F> double BrentRoot(double x1, double x2, double tol, F&& f) {
+    constexpr int MaxIterations = 100;
+    return BrentRootSearch(x1, x2, tol, MaxIterations, f).Root;
 }
 
 } // namespace kvor

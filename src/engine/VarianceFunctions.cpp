@@ -1,5 +1,7 @@
 #include "engine/VarianceFunctions.h"
 
+#include "engine/BrentMethods.h"
+
 #include "engine/FloatGuard.h"
 #include "engine/Power.h"
 
@@ -211,82 +213,17 @@ double CVTurningPoint(int Form, int Para, double B1, double B2, double J, double
 double CVRootSearch(double B1, double B2, double B3, double J, double x1, double x2) {
     constexpr int MaxIterations = 35;
     constexpr double Tolerance = 1e-7;
-    constexpr double Precision = 3e-8;
-    const auto f = [&](double y) -> double { return CVSlope(B1, B2, B3, J, y); };
-
-    double a = x1;
-    double b = x2;
-    double c = x2;
-    double d = 0.0;
-    double e = 0.0;
-    double fa = f(a);
-    double fb = f(b);
-    double fc = fb;
-    for (int iteration = 1; iteration <= MaxIterations; ++iteration) {
-        if ((fb > 0.0 && fc > 0.0) || (fb < 0.0 && fc < 0.0)) {
-            c = a;
-            fc = fa;
-            d = Extended(b) - a;
-            e = d;
-        }
-        if (std::fabs(fc) < std::fabs(fb)) {
-            a = b;
-            b = c;
-            c = a;
-            fa = fb;
-            fb = fc;
-            fc = fa;
-        }
-        const double tol1 = 2 * Extended(Precision) * std::fabs(b) + 0.5L * Tolerance;
-        const double xm = 0.5L * (Extended(c) - b);
-        if (std::fabs(xm) <= tol1 || fb == 0.0) {
-            const bool atEnd =
-                std::fabs(Extended(b) - x1) < 1e-14L || std::fabs(Extended(b) - x2) < 1e-14L;
-            // A NaN residual is no root either.
-            const bool closeToZero = std::fabs(fb) <= 1e-6;
-            return atEnd || !closeToZero ? NoTurningPoint : b;
-        }
-        if (std::fabs(e) >= tol1 && std::fabs(fa) > std::fabs(fb)) {
-            const double s = Extended(fb) / fa;
-            double p = 0.0;
-            double q = 0.0;
-            if (a == c) {
-                p = 2 * Extended(xm) * s;
-                q = 1 - Extended(s);
-            } else {
-                q = Extended(fa) / fc;
-                const double r = Extended(fb) / fc;
-                p = s * (2 * Extended(xm) * q * (Extended(q) - r) -
-                         (Extended(b) - a) * (Extended(r) - 1));
-                q = (Extended(q) - 1) * (Extended(r) - 1) * (Extended(s) - 1);
-            }
-            if (p > 0.0) {
-                q = -q;
-            }
-            p = std::fabs(p);
-            const double min1 = 3 * Extended(xm) * q - p;
-            const double min2 = std::fabs(Extended(e) * q);
-            if (2 * Extended(p) < (min1 < min2 ? min1 : min2)) {
-                e = d;
-                d = Extended(p) / q;
-            } else {
-                d = xm;
-                e = d;
-            }
-        } else {
-            d = xm;
-            e = d;
-        }
-        a = b;
-        fa = fb;
-        if (std::fabs(d) > tol1) {
-            b = Extended(b) + d;
-        } else {
-            b = Extended(b) + (xm >= 0.0 ? std::fabs(tol1) : -std::fabs(tol1));
-        }
-        fb = f(b);
+    const RootSearch search =
+        BrentRootSearch(x1, x2, Tolerance, MaxIterations,
+                        [&](double y) -> double { return CVSlope(B1, B2, B3, J, y); });
+    if (!search.Converged) {
+        return NoTurningPoint;
     }
-    return NoTurningPoint;
+    const double b = search.Root;
+    const bool atEnd = std::fabs(Extended(b) - x1) < 1e-14L || std::fabs(Extended(b) - x2) < 1e-14L;
+    // A NaN residual is no root either.
+    const bool closeToZero = std::fabs(search.Residual) <= 1e-6;
+    return atEnd || !closeToZero ? NoTurningPoint : b;
 }
 
 CVTurningPoints Calc4PRegCVMinMax(double B1, double B2, double B3, double J, double A, double B) {
