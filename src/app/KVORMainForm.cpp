@@ -108,6 +108,10 @@ void TKVORMain::FormCreate() {
     m_powerTab->ImportedData().SourceFile.clear();
     m_abortFlag = false;
 
+    for (TStudyTab* tab :
+         {static_cast<TStudyTab*>(m_accuracyTab), static_cast<TStudyTab*>(m_powerTab)}) {
+        connect(tab->CloseButton(), &QPushButton::clicked, this, &QWidget::close);
+    }
     m_pageControl->SetChangeGuard([this] { return TabChangeAllowed(); });
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TKVORMain::TabChanged);
     connect(m_settings, &SystemSettings::Changed, this, &TKVORMain::CheckSystemSettings);
