@@ -2,6 +2,8 @@
 
 #include "app/AccuracyTab.h"
 #include "app/Clock.h"
+#include "app/HelpContext.h"
+#include "app/HelpSystem.h"
 #include "app/KVORPageControl.h"
 #include "app/MainTexts.h"
 #include "app/PowerTab.h"
@@ -14,9 +16,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -116,7 +120,46 @@ void TKVORMain::FormCreate() {
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TKVORMain::TabChanged);
     connect(m_settings, &SystemSettings::Changed, this, &TKVORMain::CheckSystemSettings);
     qApp->installEventFilter(this);
+    InstallHelp();
     m_context->ResetVFGraphState();
+}
+
+void TKVORMain::InstallHelp() {
+    m_help = new THelpSystem(this);
+    m_popupMenu = new QMenu(this);
+    m_popupMenu->setObjectName("KVORMainPM");
+    QAction* whatsThis = m_popupMenu->addAction(MainTexts::WhatsThis);
+    connect(whatsThis, &QAction::triggered, this, [this] {
+        if (!m_helpTarget.isNull()) {
+            WhatsThis(m_helpTarget);
+        }
+    });
+    const QList<QWidget*> controls = findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        if (HelpContextOf(control) == 0) {
+            continue;
+        }
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this,
+                [this, control](const QPoint& at) {
+                    m_helpTarget = control;
+                    m_popupMenu->popup(control->mapToGlobal(at));
+                });
+    }
+    m_accuracyTab->findChild<QPushButton*>("AHelpButton")->setProperty("HelpTopic", 200);
+    m_powerTab->findChild<QPushButton*>("PHelpButton")->setProperty("HelpTopic", 400);
+    for (QPushButton* button : {m_accuracyTab->findChild<QPushButton*>("AHelpButton"),
+                                m_powerTab->findChild<QPushButton*>("PHelpButton")}) {
+        connect(button, &QPushButton::clicked, this, [this, button] {
+            m_help->ShowTopic(button->property("HelpTopic").toInt());
+            m_helpTarget = nullptr;
+        });
+    }
+}
+
+void TKVORMain::WhatsThis(QWidget* control) {
+    m_help->ShowPopup(control, QCursor::pos());
+    m_helpTarget = nullptr;
 }
 
 void TKVORMain::showEvent(QShowEvent* event) {
@@ -217,6 +260,7 @@ void TKVORMain::ClipboardChanged() {
 }
 
 bool TKVORMain::TabChangeAllowed() {
+    m_helpTarget = nullptr; // help requests belong to the main window again
     if (m_abortFlag) {
         m_messages->MessageBeep();
         return false;
@@ -236,6 +280,7 @@ TStudyTab* TKVORMain::ShownTab() const {
 }
 
 void TKVORMain::closeEvent(QCloseEvent* event) {
+    m_help->CloseHelpWindow();
     // A run under way notices the cleared flag at its next check and stops.
     m_abortFlag = false;
     QCoreApplication::processEvents();
@@ -261,6 +306,10 @@ bool TKVORMain::eventFilter(QObject* watched, QEvent* event) {
 
 bool TKVORMain::HandleKey(QWidget* target, const QKeyEvent& key) {
     const bool plain = (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
+    if (key.key() == Qt::Key_F1) {
+        WhatsThis(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : target);
+        return true;
+    }
     for (TStudyTab* tab :
          {static_cast<TStudyTab*>(m_accuracyTab), static_cast<TStudyTab*>(m_powerTab)}) {
         for (TVarianceGroup* group : {tab->YGroup(), tab->XGroup()}) {

@@ -4,12 +4,15 @@
 
 #include <QDateTime>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
 #include <QSize>
 
 #include <atomic>
 #include <functional>
 #include <memory>
 
+class QMenu;
 class QTimer;
 
 namespace kvor {
@@ -17,6 +20,7 @@ namespace kvor {
 class MessageService;
 class SystemSettings;
 class TAccuracyTab;
+class THelpSystem;
 class TKVORPageControl;
 class TPowerTab;
 class TStudyTab;
@@ -53,6 +57,10 @@ public:
     // The clock's time source (tests set a fixed one).
     void SetClockSource(std::function<QDateTime()> now) { m_now = std::move(now); }
 
+    THelpSystem& Help() const { return *m_help; }
+    // The "What's this?" popup of a control (the item of KVORMainPM).
+    void WhatsThis(QWidget* control);
+
     // Brings the window forward, restoring it when minimised (a second start asks for this).
     void ComeForward();
 
@@ -71,6 +79,11 @@ private:
     void ConvertSeparator(QChar from, QChar to);
     bool HandleKey(QWidget* target, const QKeyEvent& key);
     TStudyTab* ShownTab() const;
+    void InstallHelp();
+
+    THelpSystem* m_help = nullptr;
+    QMenu* m_popupMenu = nullptr;
+    QPointer<QWidget> m_helpTarget;
 
     std::unique_ptr<MessageService> m_ownedMessages;
     std::unique_ptr<SystemSettings> m_ownedSettings;
