@@ -318,7 +318,8 @@ bool TKVORMain::HandleKey(QWidget* target, const QKeyEvent& key) {
                 return true;
             }
             if (target == group->B1() && key.key() == Qt::Key_Backtab && !group->B3()->isHidden()) {
-                group->F3()->setFocusPolicy(Qt::ClickFocus);
+                group->F3()->setFocusPolicy(
+                    static_cast<Qt::FocusPolicy>(group->F3()->focusPolicy() & ~Qt::TabFocus));
                 return false;
             }
         }

@@ -186,8 +186,7 @@ void TVarianceGroup::ApplyForm(bool paraEnabled) {
     const int form = Form();
     m_paraLabel->setEnabled(form == 2 && paraEnabled);
     m_para->setEnabled(m_paraLabel->isEnabled());
-    m_f4->setFocusPolicy(Qt::ClickFocus);
-    m_f3->setFocusPolicy(form == 2 ? Qt::ClickFocus : Qt::StrongFocus);
+    // Qt keeps the tab stop on the checked button of a radio group, as the form rules want.
     const bool b3 = form == 4;
     m_bLabel[2]->setVisible(b3);
     m_b[2]->setVisible(b3);

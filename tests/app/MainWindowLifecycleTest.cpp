@@ -95,6 +95,7 @@ TEST(TKVORMain, ClosingDuringARunEndsTheRun) {
     f.Find<QAbstractButton>("PCloseButton")->click();
     EXPECT_FALSE(f.Window->isVisible());
     EXPECT_FALSE(f.Window->AbortFlag());
+    EXPECT_TRUE(f.Messages.Messages().isEmpty()); // no question asked
 }
 
 TEST(TKVORMain, KeyboardRulesMoveTheFocus) {
@@ -105,6 +106,9 @@ TEST(TKVORMain, KeyboardRulesMoveTheFocus) {
     form4->setFocus(Qt::TabFocusReason);
     KeyInput::Key(form4, Qt::Key_Tab);
     EXPECT_TRUE(f.Find("AYB1Edit")->hasFocus());
+    // Shift+Tab from B1 with B3 shown goes back to the checked form-4 button.
+    KeyInput::Key(f.Find("AYB1Edit"), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(form4->hasFocus());
 
     QWidget* generate = f.Find("AGenerateRadioButton");
     generate->setFocus(Qt::TabFocusReason);
