@@ -39,6 +39,13 @@ QLabel* ResultLabel(QWidget* parent, const QString& name, const QString& text, i
     return label;
 }
 
+// The new upper bound with a length limit of its digits. The limit never drops below the digits
+// of the lower bound: a shorter limit would cut the text the edit holds.
+void SetLimit(TQIVSpinEdit& edit, int max) {
+    edit.SetMaxValue(max);
+    edit.setMaxLength(ControlFactory::DigitCount(std::max(max, edit.MinValue())));
+}
+
 } // namespace
 
 TAccuracyTab::TAccuracyTab(MainContext& context, QWidget* parent)
@@ -249,10 +256,7 @@ void TAccuracyTab::UpdateSampling() {
     const HandlersPause pause(m_context);
     const int c = m_imported.Count;
     const bool importing = !Generating() && c > 0;
-    const auto limit = [](TQIVSpinEdit* edit, int max) {
-        edit->SetMaxValue(max);
-        edit->setMaxLength(ControlFactory::DigitCount(max));
-    };
+    const auto limit = [](TQIVSpinEdit* edit, int max) { SetLimit(*edit, max); };
     if (!importing) {
         limit(m_samples, 10000);
         limit(m_size, 5000);
@@ -261,7 +265,7 @@ void TAccuracyTab::UpdateSampling() {
     const long long s = m_samples->Value();
     const long long n = m_size->Value();
     if (s * n > c) {
-        const int m = c / 1000;
+        const int m = std::max(c / 1000, 1); // fewer than 1000 pairs cannot fill a run
         limit(m_samples, c / m);
         limit(m_size, m);
         m_samples->SetValue(1000);
@@ -276,18 +280,14 @@ void TAccuracyTab::SamplesSpinEditExit() {
     if (Generating() || m_imported.Count == 0) {
         return;
     }
-    const int max = std::min(m_imported.Count / m_samples->Value(), 5000);
-    m_size->SetMaxValue(max);
-    m_size->setMaxLength(ControlFactory::DigitCount(max));
+    SetLimit(*m_size, std::min(m_imported.Count / m_samples->Value(), 5000));
 }
 
 void TAccuracyTab::SizeSpinEditExit() {
     if (Generating() || m_imported.Count == 0) {
         return;
     }
-    const int max = std::min(m_imported.Count / m_size->Value(), 10000);
-    m_samples->SetMaxValue(max);
-    m_samples->setMaxLength(ControlFactory::DigitCount(max));
+    SetLimit(*m_samples, std::min(m_imported.Count / m_size->Value(), 10000));
 }
 
 StudyDesign TAccuracyTab::ReadStudyDesign() const {

@@ -73,7 +73,7 @@ double NormalisedExitValue(const TQIVNumEdit& edit, NumEditRole role) {
     if (role == NumEditRole::Slope) {
         return SlopeExitValue(v, -100, max);
     }
-    const double clamped = std::clamp(v, min, max);
+    const double clamped = std::max(min, std::min(v, max));
     return clamped == 0 ? ExitDefault(role) : clamped;
 }
 

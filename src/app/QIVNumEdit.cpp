@@ -46,7 +46,7 @@ double TQIVNumEdit::Value() const {
 
 void TQIVNumEdit::SetValue(double value) {
     if (m_minValue != m_maxValue) {
-        value = std::clamp(value, m_minValue, m_maxValue);
+        value = std::max(m_minValue, std::min(value, m_maxValue));
     }
     const char separator = m_separator == QLatin1Char(',') ? ',' : '.';
     const std::string formatted = FormatNumEditText(value, maxLength(), separator);

@@ -123,7 +123,8 @@ bool TQIVSpinEdit::InBounds(int value) const {
 }
 
 int TQIVSpinEdit::Clamped(int value) const {
-    return m_minValue == m_maxValue ? value : std::clamp(value, m_minValue, m_maxValue);
+    // A limit below the lower bound (few imported pairs) leaves the lower bound.
+    return m_minValue == m_maxValue ? value : std::max(m_minValue, std::min(value, m_maxValue));
 }
 
 void TQIVSpinEdit::SetValue(int value) {

@@ -140,6 +140,18 @@ TEST(UpdateSampling, KeepsSetsTimesPairsWithinTheImportedCount) {
     EXPECT_EQ(tab->ImportedData().Count, 250000); // the pairs stay
 }
 
+// Regression: fewer than 1000 imported pairs divided by zero and clamped into an empty range.
+TEST(UpdateSampling, FewerPairsThanOneRunNeedsKeepsTheLowerBounds) {
+    MainWindowFixture f;
+    f.Find<QAbstractButton>("AReadRadioButton")->click();
+    f.Window->AccuracyTab()->ImportedData().Count = 500;
+    f.Window->AccuracyTab()->ImportCommitted("500 X, Y pairs", "", true);
+    EXPECT_EQ(f.Find<QLineEdit>("ASamplesSpinEdit")->text(), "1000");
+    EXPECT_EQ(f.Find<QLineEdit>("ASizeSpinEdit")->text(), "3");
+    f.Retype("ASizeSpinEdit", "50");
+    EXPECT_EQ(f.Find<QLineEdit>("ASizeSpinEdit")->text(), "3");
+}
+
 // Puts the tab into the state of results on display.
 void ShowAccuracyResults(MainWindowFixture& f) {
     for (const char* name : {"ASlopeMeanLabel", "ALinesButton", "A95CRLabel"}) {
