@@ -1,9 +1,13 @@
 #include "app/EditKeyRules.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+
+#include <algorithm>
 
 namespace kvor::EditKeyRules {
 
@@ -32,6 +36,13 @@ void RemoveCutAndPaste(QMenu& menu) {
             menu.removeAction(action);
         }
     }
+}
+
+int MinimumEditHeight(const QLineEdit& edit) {
+    const int font = QFontMetrics(edit.font()).height();
+    const int system = QFontMetrics(QApplication::font()).height();
+    constexpr int BorderWidth = 1;
+    return font + std::min(font, system) / 4 + 4 * BorderWidth + 2;
 }
 
 } // namespace kvor::EditKeyRules

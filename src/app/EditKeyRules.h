@@ -22,5 +22,9 @@ int InsertPosition(const QLineEdit& edit);
 bool IsCutOrPaste(const QKeyEvent& event);
 void RemoveCutAndPaste(QMenu& menu);
 
+// Font height, a quarter of the smaller of the font and system font heights, four border
+// widths and two pixels: the least height of both edits.
+int MinimumEditHeight(const QLineEdit& edit);
+
 } // namespace EditKeyRules
 } // namespace kvor

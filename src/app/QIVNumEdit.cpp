@@ -148,4 +148,14 @@ void TQIVNumEdit::contextMenuEvent(QContextMenuEvent* event) {
     menu->exec(event->globalPos());
 }
 
+QSize TQIVNumEdit::minimumSizeHint() const {
+    const QSize base = QLineEdit::minimumSizeHint();
+    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
+}
+
+QSize TQIVNumEdit::sizeHint() const {
+    const QSize base = QLineEdit::sizeHint();
+    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
+}
+
 } // namespace kvor

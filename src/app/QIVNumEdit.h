@@ -42,6 +42,9 @@ public:
     // The exit rule, also run by the window when a run starts with the focus here.
     void DoExit();
 
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
 signals:
     void Exit();
 

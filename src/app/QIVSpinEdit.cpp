@@ -271,4 +271,14 @@ void TQIVSpinEdit::changeEvent(QEvent* event) {
     }
 }
 
+QSize TQIVSpinEdit::minimumSizeHint() const {
+    const QSize base = QLineEdit::minimumSizeHint();
+    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
+}
+
+QSize TQIVSpinEdit::sizeHint() const {
+    const QSize base = QLineEdit::sizeHint();
+    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
+}
+
 } // namespace kvor

@@ -90,6 +90,9 @@ public:
     void DownClick();
     void DoExit();
 
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
 signals:
     void Exit();
 
