@@ -73,13 +73,69 @@ void TQIVTimerSpeedButton::paintEvent(QPaintEvent*) {
     painter.setPen(glyph);
     painter.setBrush(glyph);
     painter.drawPolygon(arrow);
+
+    const auto* pair = qobject_cast<const TQIVSpinButton*>(parentWidget());
+    if (pair != nullptr && pair->hasFocus() && pair->FocusedButton() == this) {
+        QPen dotted(colours.color(QPalette::ButtonText));
+        dotted.setStyle(Qt::DotLine);
+        painter.setPen(dotted);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(3 + shift, 3 + shift, -4 + shift, -4 + shift));
+    }
 }
 
 TQIVSpinButton::TQIVSpinButton(QWidget* parent)
     : QWidget(parent), m_up(new TQIVTimerSpeedButton(TQIVTimerSpeedButton::Direction::Up, this)),
       m_down(new TQIVTimerSpeedButton(TQIVTimerSpeedButton::Direction::Down, this)) {
+    m_focused = m_up;
     setFocusPolicy(Qt::NoFocus);
     setMinimumWidth(15);
+    for (TQIVTimerSpeedButton* button : {m_up, m_down}) {
+        connect(button, &QAbstractButton::pressed, this,
+                [this, button] { SetFocusedButton(button); });
+    }
+}
+
+void TQIVSpinButton::SetFocusedButton(TQIVTimerSpeedButton* button) {
+    m_focused = button;
+    m_up->update();
+    m_down->update();
+}
+
+void TQIVSpinButton::SetTabStop(bool tabStop) {
+    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TQIVSpinButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+        emit m_focused->Step();
+        break;
+    case Qt::Key_Up:
+        SetFocusedButton(m_up);
+        emit m_up->Step();
+        break;
+    case Qt::Key_Down:
+        SetFocusedButton(m_down);
+        emit m_down->Step();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TQIVSpinButton::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    m_up->update();
+    m_down->update();
+}
+
+void TQIVSpinButton::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    m_up->update();
+    m_down->update();
 }
 
 void TQIVSpinButton::resizeEvent(QResizeEvent*) {
@@ -104,6 +160,8 @@ TQIVSpinEdit::TQIVSpinEdit(QWidget* parent)
 void TQIVSpinEdit::TakeFocusFromButton() {
     if (isEnabled() && focusPolicy() != Qt::NoFocus) {
         setFocus(Qt::MouseFocusReason);
+    } else if ((m_button->focusPolicy() & Qt::TabFocus) != 0) {
+        m_button->setFocus(Qt::MouseFocusReason);
     }
 }
 

@@ -49,13 +49,22 @@ public:
 
     TQIVTimerSpeedButton* UpButton() const { return m_up; }
     TQIVTimerSpeedButton* DownButton() const { return m_down; }
+    // The button most recently pressed; Space clicks it while the spin button has the focus.
+    TQIVTimerSpeedButton* FocusedButton() const { return m_focused; }
+    void SetFocusedButton(TQIVTimerSpeedButton* button);
+    // Whether Tab stops at the spin button itself (not by default).
+    void SetTabStop(bool tabStop);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     TQIVTimerSpeedButton* m_up;
     TQIVTimerSpeedButton* m_down;
+    TQIVTimerSpeedButton* m_focused;
 };
 
 // Edit for a whole number between MinValue and MaxValue, with repeating up/down buttons and the

@@ -122,3 +122,27 @@ TEST(TQIVSpinButton, HeldButtonRepeatsAfter400ThenEvery100Ms) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TQIVSpinButton, KeysOfAFocusedSpinButtonStepTheEdit) {
+    SpinFixture f(3, 5000, "100");
+    f.Edit->setFocusPolicy(Qt::NoFocus);
+    kvor::TQIVSpinButton* pair = f.Edit->Button();
+    pair->SetTabStop(true);
+    // The edit cannot take the focus, so a press gives it to the spin button.
+    KeyInput::Mouse(pair->DownButton(), QEvent::MouseButtonPress);
+    KeyInput::Mouse(pair->DownButton(), QEvent::MouseButtonRelease);
+    EXPECT_TRUE(pair->hasFocus());
+    EXPECT_EQ(pair->FocusedButton(), pair->DownButton());
+    EXPECT_EQ(f.Edit->text(), "99");
+    KeyInput::Key(pair, Qt::Key_Space);
+    EXPECT_EQ(f.Edit->text(), "98");
+    KeyInput::Key(pair, Qt::Key_Up);
+    EXPECT_EQ(pair->FocusedButton(), pair->UpButton());
+    EXPECT_EQ(f.Edit->text(), "99");
+    KeyInput::Key(pair, Qt::Key_Space);
+    EXPECT_EQ(f.Edit->text(), "100");
+}
+
+} // namespace
