@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QChar>
+#include <QObject>
+
+namespace kvor {
+
+class MessageService;
+
+// What the main window shares with its tabs: the HandlersActive switch, the decimal separator
+// in force, the message service and the notice that the variance-function plot must forget
+// what it remembered.
+class MainContext : public QObject {
+    Q_OBJECT
+
+public:
+    explicit MainContext(MessageService& messages) : m_messages(messages) {}
+
+    bool HandlersActive() const { return m_handlersActive; }
+    void SetHandlersActive(bool active) { m_handlersActive = active; }
+
+    QChar DecimalSeparator() const { return m_separator; }
+    void SetDecimalSeparator(QChar separator) { m_separator = separator; }
+
+    MessageService& Messages() const { return m_messages; }
+
+    static bool ClipboardOffersText();
+
+    void ResetVFGraphState() { emit VFGraphStateReset(); }
+
+signals:
+    void VFGraphStateReset();
+
+private:
+    MessageService& m_messages;
+    bool m_handlersActive = false;
+    QChar m_separator = QLatin1Char('.');
+};
+
+// HandlersActive false for a programmatic change of control values, restored afterwards.
+class HandlersPause {
+public:
+    explicit HandlersPause(MainContext& context)
+        : m_context(context), m_saved(context.HandlersActive()) {
+        context.SetHandlersActive(false);
+    }
+    ~HandlersPause() { m_context.SetHandlersActive(m_saved); }
+    HandlersPause(const HandlersPause&) = delete;
+    HandlersPause& operator=(const HandlersPause&) = delete;
+
+private:
+    MainContext& m_context;
+    bool m_saved;
+};
+
+} // namespace kvor

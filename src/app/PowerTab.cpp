@@ -1,0 +1,356 @@
+#include "app/PowerTab.h"
+
+#include "app/ControlFactory.h"
+#include "app/HelpContext.h"
+#include "app/MainContext.h"
+#include "app/MainTexts.h"
+#include "app/NumEditRules.h"
+#include "app/QIVNumEdit.h"
+#include "app/QIVSpinEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace kvor {
+
+namespace {
+
+QLabel* Panel(QWidget* parent, const QString& name, int help) {
+    auto* panel = ControlFactory::Label(parent, name, QString());
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setMinimumWidth(80);
+    panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetHelpContext(panel, help);
+    return panel;
+}
+
+QComboBox* DropDown(QWidget* parent, const QString& name, int help) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(false);
+    SetHelpContext(box, help);
+    return box;
+}
+
+} // namespace
+
+TPowerTab::TPowerTab(MainContext& context, QWidget* parent)
+    : TStudyTab(QLatin1Char('P'), context, parent) {
+    using namespace ControlFactory;
+    m_powerLabel = Label(this, "PowerLabel", MainTexts::PowerTitle);
+    QFont bold = m_powerLabel->font();
+    bold.setBold(true);
+    m_powerLabel->setFont(bold);
+    m_designLabel = Label(this, "PDesignLabel", MainTexts::PowerDesign);
+    m_idealLabel = Label(this, "PIdealLabel", MainTexts::IdealRelationship);
+    m_actualLabel = Label(this, "PActualLabel", MainTexts::ActualRelationship);
+    m_actualSlopeLabel = Label(this, "PActualSlopeLabel", MainTexts::Slope);
+    m_actualSlope = NumEdit(this, context, "PActualSlopeNumEdit", -100, 100, 5, 1.01, 414);
+    m_actualInterceptLabel = Label(this, "PActualInterceptLabel", MainTexts::Intercept);
+    m_actualIntercept = NumEdit(this, context, "PActualInterceptNumEdit", -99999, 99999, 6, 0, 416);
+    WireNumEdit(m_actualSlope, NumEditRole::Slope);
+    WireNumEdit(m_actualIntercept, NumEditRole::Intercept);
+
+    m_samplesLabel = Label(this, "PMaxSamplesLabel", MainTexts::MaxSets);
+    m_samples = SpinEdit(this, context, "PMaxSamplesSpinEdit", 1000, 10000, 5, 1000, 418);
+    m_samplesLabel->setBuddy(m_samples);
+    connect(m_samples, &QLineEdit::textChanged, this, [this] {
+        if (m_context.HandlersActive() && m_autoRadio->isChecked()) {
+            ResetResults();
+        }
+    });
+
+    m_detectionLabel = Label(this, "PDetectionLabel", MainTexts::DetectionRate);
+    m_detection = DropDown(this, "PDetectionComboBox", 420);
+    m_detection->addItems({"80", "90", "95"});
+    m_detection->setCurrentIndex(m_detectionIndex);
+    m_detectionLabel->setBuddy(m_detection);
+    m_significanceLabel = Label(this, "PSignificanceLabel", MainTexts::Significance);
+    m_significance = DropDown(this, "PSignificanceComboBox", 422);
+    m_significance->setMaxVisibleItems(3);
+    m_significanceLabel->setBuddy(m_significance);
+    FillSignificanceItems(context.DecimalSeparator());
+    connect(m_detection, &QComboBox::currentIndexChanged, this,
+            &TPowerTab::PDetectionComboBoxChange);
+    connect(m_significance, &QComboBox::currentIndexChanged, this,
+            &TPowerTab::PSignificanceComboBoxChange);
+
+    m_estimationGroup = new QGroupBox(MainTexts::EstimationGroup, this);
+    m_estimationGroup->setObjectName("PEstimationGroupBox");
+    m_autoRadio = Radio(m_estimationGroup, "PAutoRadioButton", MainTexts::Automatic, 424);
+    m_manualRadio = Radio(m_estimationGroup, "PManualRadioButton", MainTexts::SpecifiedN, 426);
+    m_autoRadio->setChecked(true);
+    m_nLabel = Label(m_estimationGroup, "PNLabel", MainTexts::NLabel);
+    m_n = SpinEdit(m_estimationGroup, context, "PNSpinEdit", 3, 5000, 4, 100, 428);
+    m_clearButton = Button(m_estimationGroup, "PClearButton", MainTexts::ClearGenerate, 430);
+    m_nLabel->setEnabled(false);
+    m_n->setEnabled(false);
+    m_clearButton->setEnabled(false);
+    m_seedCheck->setEnabled(false);
+    for (QRadioButton* b : {m_autoRadio, m_manualRadio}) {
+        connect(b, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked) {
+                PAutoRadioButtonClick();
+            }
+        });
+    }
+
+    QWidget* design = BuildDesignGroup();
+    QWidget* results = BuildResults();
+    Assemble(design, results);
+}
+
+QWidget* TPowerTab::BuildDesignGroup() {
+    auto* group = new QGroupBox(MainTexts::DesignGroup, this);
+    group->setObjectName("PDesignGroupBox");
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(8, 4, 8, 6);
+    grid->setVerticalSpacing(3);
+    grid->addWidget(m_powerLabel, 0, 0, 1, 4);
+    grid->addWidget(m_designLabel, 1, 0, 1, 4);
+    grid->addWidget(m_idealLabel, 2, 0, 1, 2);
+    grid->addWidget(m_actualLabel, 2, 2, 1, 2);
+    grid->addWidget(m_targetSlopeLabel, 3, 0);
+    grid->addWidget(m_targetSlope, 3, 1);
+    grid->addWidget(m_actualSlopeLabel, 3, 2);
+    grid->addWidget(m_actualSlope, 3, 3);
+    grid->addWidget(m_targetInterceptLabel, 4, 0);
+    grid->addWidget(m_targetIntercept, 4, 1);
+    grid->addWidget(m_actualInterceptLabel, 4, 2);
+    grid->addWidget(m_actualIntercept, 4, 3);
+    grid->addWidget(m_samplesLabel, 5, 0, 1, 3);
+    grid->addWidget(m_samples, 5, 3);
+    grid->addWidget(m_detectionLabel, 6, 0, 1, 3);
+    grid->addWidget(m_detection, 6, 3);
+    grid->addWidget(m_significanceLabel, 7, 0, 1, 3);
+    grid->addWidget(m_significance, 7, 3);
+
+    auto* estimation = new QGridLayout(m_estimationGroup);
+    estimation->setContentsMargins(8, 4, 8, 6);
+    estimation->setVerticalSpacing(2);
+    estimation->addWidget(m_autoRadio, 0, 0, 1, 4);
+    estimation->addWidget(m_manualRadio, 1, 0, 1, 4);
+    estimation->addWidget(m_nLabel, 2, 0, Qt::AlignRight);
+    estimation->addWidget(m_n, 2, 1);
+    estimation->addWidget(m_clearButton, 2, 2);
+    estimation->setColumnStretch(3, 1);
+    estimation->setColumnMinimumWidth(0, 30);
+    grid->addWidget(m_estimationGroup, 8, 0, 1, 4);
+    grid->addWidget(m_seedCheck, 9, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_powerLabel,           m_designLabel,     m_idealLabel,           m_actualLabel,
+             m_targetSlopeLabel,     m_targetSlope,     m_actualSlopeLabel,     m_actualSlope,
+             m_targetInterceptLabel, m_targetIntercept, m_actualInterceptLabel, m_actualIntercept,
+             m_samplesLabel,         m_samples,         m_detectionLabel,       m_detection,
+             m_significanceLabel,    m_significance,    m_estimationGroup,      m_seedCheck}) {
+        w->setParent(group);
+    }
+    return group;
+}
+
+QWidget* TPowerTab::BuildResults() {
+    using namespace ControlFactory;
+    auto* group = new QGroupBox(MainTexts::DetectionResultsGroup, this);
+    group->setObjectName("PResultsGroupBox");
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(8, 4, 8, 6);
+    struct Side {
+        const char* Key; // "CI" or "CR"
+        const char* Header;
+        int Help;
+    };
+    const Side sides[] = {{"CI", MainTexts::CIHeader, 432}, {"CR", MainTexts::CRHeader, 440}};
+    for (const Side& side : sides) {
+        const QString key(side.Key);
+        auto* column = new QGridLayout;
+        column->setVerticalSpacing(2);
+        auto* header = Label(group, key + "HeaderLabel", side.Header);
+        auto* listHeader = Label(group, "P" + key + "HeaderLabel", MainTexts::TableHeader);
+        QFont mono(QStringLiteral("Courier New"), 9);
+        mono.setStyleHint(QFont::TypeWriter);
+        listHeader->setFont(mono);
+        listHeader->setMinimumWidth(listHeader->sizeHint().width());
+        auto* scroll = new QScrollArea(group);
+        scroll->setObjectName("P" + key + "ScrollBox");
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setFixedHeight(84);
+        SetHelpContext(scroll, side.Help + 1);
+        auto* image = Label(scroll, "P" + key + "Image", QString());
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        scroll->setWidget(image);
+        scroll->setWidgetResizable(true);
+        image->hide();
+        (key == "CI" ? m_ciImage : m_crImage) = image;
+        SetHelpContext(header, side.Help);
+        SetHelpContext(listHeader, side.Help + 1);
+        column->addWidget(header, 0, 0, 1, 4);
+        column->addWidget(listHeader, 1, 0, 1, 2);
+        column->addWidget(scroll, 2, 0, 4, 2);
+        const char* captions[4] = {MainTexts::RequiredN, MainTexts::TotalDataSets,
+                                   MainTexts::MeanSlope, MainTexts::Intercept};
+        const char* names[4] = {"Size", "Samples", "MeanSlope", "MeanIntercept"};
+        const char* panels[4] = {"N", "Samples", "MeanSlope", "MeanIntercept"};
+        for (int i = 0; i < 4; ++i) {
+            auto* label = Label(group, "P" + key + names[i] + "Label", captions[i]);
+            auto* panel = Panel(group, "P" + key + panels[i] + "Panel", side.Help + 2 + i);
+            SetHelpContext(label, side.Help + 2 + i);
+            label->setEnabled(false);
+            column->addWidget(label, 2 + i, 2, Qt::AlignRight);
+            column->addWidget(panel, 2 + i, 3);
+            m_columnLabels << label;
+            m_panels << panel;
+        }
+        header->setEnabled(false);
+        listHeader->setEnabled(false);
+        m_headers << header << listHeader;
+        row->addLayout(column, 1);
+        row->addSpacing(10);
+    }
+    auto* notes = new QVBoxLayout;
+    m_resultsLabel1 = Label(group, "PResultsLabel1", MainTexts::CINote95Initial);
+    m_resultsLabel2 = Label(group, "PResultsLabel2", MainTexts::CRNote95Initial);
+    for (QLabel* note : {m_resultsLabel1, m_resultsLabel2}) {
+        note->setWordWrap(true);
+        note->setEnabled(false);
+        note->setFixedWidth(200);
+        notes->addWidget(note);
+    }
+    SetHelpContext(m_resultsLabel1, 448);
+    SetHelpContext(m_resultsLabel2, 449);
+    m_visualiseButton = Button(group, "PVisualiseButton", MainTexts::Visualise, 450);
+    m_visualiseButton->setEnabled(false);
+    notes->addWidget(m_visualiseButton);
+    notes->addStretch(1);
+    row->addLayout(notes);
+    return group;
+}
+
+void TPowerTab::FillSignificanceItems(QChar separator) {
+    const int index = m_significance->count() > 0 ? m_significance->currentIndex() : 0;
+    const HandlersPause pause(m_context);
+    const QSignalBlocker blocker(m_significance);
+    m_significance->clear();
+    m_significance->addItem(QStringLiteral("0") + separator + QStringLiteral("05"));
+    m_significance->addItem(QStringLiteral("0") + separator + QStringLiteral("01"));
+    m_significance->setCurrentIndex(index);
+}
+
+void TPowerTab::PDetectionComboBoxChange() {
+    if (!m_context.HandlersActive()) {
+        return;
+    }
+    const int index = m_detection->currentIndex();
+    if (index == m_detectionIndex) {
+        return;
+    }
+    m_detectionIndex = index;
+    m_detectionRate = m_detection->currentText().toInt();
+    ResetResults();
+}
+
+void TPowerTab::PSignificanceComboBoxChange() {
+    if (!m_context.HandlersActive()) {
+        return;
+    }
+    const int index = m_significance->currentIndex();
+    if (index == m_significanceIndex) {
+        return;
+    }
+    m_significanceIndex = index;
+    m_resultsLabel1->setText(index == 0 ? MainTexts::CINote95 : MainTexts::CINote99);
+    m_resultsLabel2->setText(index == 0 ? MainTexts::CRNote95 : MainTexts::CRNote99);
+    ResetResults();
+}
+
+void TPowerTab::PAutoRadioButtonClick() {
+    if (!m_context.HandlersActive()) {
+        return;
+    }
+    ResetResults();
+    m_clearButton->setEnabled(false);
+    const bool manual = m_manualRadio->isChecked();
+    if (manual) {
+        emit SpecifiedNTotalsEmptied();
+    }
+    m_nLabel->setEnabled(manual);
+    m_n->setEnabled(manual);
+    m_seedCheck->setEnabled(manual);
+    if (manual) {
+        m_n->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TPowerTab::SetActualEnabled(bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_actualSlopeLabel, m_actualSlope,
+                                                      m_actualInterceptLabel, m_actualIntercept}) {
+        w->setEnabled(enabled);
+    }
+}
+
+void TPowerTab::OnDataSource(bool generate) {
+    SetActualEnabled(generate);
+    m_clearButton->setText(generate ? MainTexts::ClearGenerate : MainTexts::ClearImport);
+}
+
+void TPowerTab::OnImportCommitted() {
+    SetActualEnabled(false);
+}
+
+void TPowerTab::ResetResults() {
+    ColourProgressLabels();
+    m_progLabel2->clear();
+    if (!m_resultsLabel1->isEnabled()) {
+        return;
+    }
+    for (QWidget* w : m_headers) {
+        w->setEnabled(false);
+    }
+    m_resultsLabel1->setEnabled(false);
+    m_resultsLabel2->setEnabled(false);
+    for (QLabel* image : {m_ciImage, m_crImage}) {
+        image->clear();
+        image->hide();
+    }
+    for (QLabel* label : m_columnLabels) {
+        label->setEnabled(false);
+    }
+    for (QLabel* panel : m_panels) {
+        panel->clear();
+    }
+    m_visualiseButton->setEnabled(false);
+}
+
+QList<TQIVNumEdit*> TPowerTab::PowerNumEdits() const {
+    return {m_actualSlope, m_actualIntercept};
+}
+
+QList<QLabel*> TPowerTab::NumberTexts() const {
+    return {findChild<QLabel*>("PCIMeanSlopePanel"), findChild<QLabel*>("PCIMeanInterceptPanel"),
+            findChild<QLabel*>("PCRMeanSlopePanel"), findChild<QLabel*>("PCRMeanInterceptPanel")};
+}
+
+StudyDesign TPowerTab::ReadStudyDesign() const {
+    StudyDesign design = TStudyTab::ReadStudyDesign();
+    design.ActualSlope = m_actualSlope->Value();
+    design.ActualIntercept = m_actualIntercept->Value();
+    design.N = m_n->Value();
+    design.SetsPerRun = m_samples->Value();
+    design.ImportSampling = ImportSampling::Random;
+    design.DetectionRate = m_detectionRate;
+    design.Significance = m_significance->currentIndex() == 1 ? 0.01 : 0.05;
+    design.EstimationMode =
+        m_manualRadio->isChecked() ? EstimationMode::SpecifiedN : EstimationMode::Automatic;
+    return design;
+}
+
+} // namespace kvor

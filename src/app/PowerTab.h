@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/StudyTab.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+
+namespace kvor {
+
+// The Power tab: the shared design plus the actual relationship, the detection rate and
+// significance, the estimation mode with its N, and the detection results area.
+class TPowerTab final : public TStudyTab {
+    Q_OBJECT
+
+public:
+    TPowerTab(MainContext& context, QWidget* parent);
+
+    void ResetResults() override;
+    StudyDesign ReadStudyDesign() const override;
+
+    // Refills the significance items with the separator in force; the selection stays.
+    void FillSignificanceItems(QChar separator);
+    QList<TQIVNumEdit*> PowerNumEdits() const;
+    QList<QLabel*> NumberTexts() const;
+    int DetectionRate() const { return m_detectionRate; }
+
+signals:
+    // Specified-N mode was chosen: its accumulated totals start again.
+    void SpecifiedNTotalsEmptied();
+
+protected:
+    void OnDataSource(bool generate) override;
+    void OnImportCommitted() override;
+
+private:
+    QWidget* BuildDesignGroup();
+    QWidget* BuildResults();
+    void PDetectionComboBoxChange();
+    void PSignificanceComboBoxChange();
+    void PAutoRadioButtonClick();
+    void SetActualEnabled(bool enabled);
+
+    QLabel* m_powerLabel;
+    QLabel* m_designLabel;
+    QLabel* m_idealLabel;
+    QLabel* m_actualLabel;
+    QLabel* m_actualSlopeLabel;
+    TQIVNumEdit* m_actualSlope;
+    QLabel* m_actualInterceptLabel;
+    TQIVNumEdit* m_actualIntercept;
+    QLabel* m_samplesLabel;
+    TQIVSpinEdit* m_samples;
+    QLabel* m_detectionLabel;
+    QComboBox* m_detection;
+    QLabel* m_significanceLabel;
+    QComboBox* m_significance;
+    QGroupBox* m_estimationGroup;
+    QRadioButton* m_autoRadio;
+    QRadioButton* m_manualRadio;
+    QLabel* m_nLabel;
+    TQIVSpinEdit* m_n;
+    QPushButton* m_clearButton;
+
+    int m_detectionIndex = 1;
+    int m_significanceIndex = 0;
+    int m_detectionRate = 90;
+
+    QLabel* m_resultsLabel1;
+    QLabel* m_resultsLabel2;
+    QList<QWidget*> m_headers;     // disabled with the results
+    QList<QLabel*> m_columnLabels; // "Required N:" ... of both columns
+    QList<QLabel*> m_panels;       // PCINPanel ... PCRMeanInterceptPanel
+    QLabel* m_ciImage;
+    QLabel* m_crImage;
+    QPushButton* m_visualiseButton;
+};
+
+} // namespace kvor

@@ -1,0 +1,161 @@
+#include "app/QIVNumEdit.h"
+
+#include "app/EditKeyRules.h"
+#include "app/NumEditFormat.h"
+#include "platform/MessageService.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <memory>
+
+namespace kvor {
+
+TQIVNumEdit::TQIVNumEdit(QWidget* parent) : QLineEdit(parent) {
+    setText(QStringLiteral("0"));
+    setAcceptDrops(false);
+}
+
+bool TQIVNumEdit::IsPartial() const {
+    const QString t = text();
+    const QString separator(m_separator);
+    return t.isEmpty() || t == separator || t == QLatin1String("-") ||
+           t == QLatin1String("-") + separator;
+}
+
+double TQIVNumEdit::Value() const {
+    QString t = text().trimmed();
+    if (m_separator != QLatin1Char('.')) {
+        if (t.contains(QLatin1Char('.'))) {
+            return m_minValue;
+        }
+        t.replace(m_separator, QLatin1Char('.'));
+    }
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = c.toDouble(t, &ok);
+    return ok ? v : m_minValue;
+}
+
+void TQIVNumEdit::SetValue(double value) {
+    if (m_minValue != m_maxValue) {
+        value = std::max(m_minValue, std::min(value, m_maxValue));
+    }
+    const char separator = m_separator == QLatin1Char(',') ? ',' : '.';
+    const std::string formatted = FormatNumEditText(value, maxLength(), separator);
+    setText(QString::fromStdString(formatted));
+}
+
+void TQIVNumEdit::DoExit() {
+    if (IsPartial()) {
+        SetValue(m_minValue > 0 ? m_minValue : 0);
+    }
+    SetValue(Value());
+    emit Exit();
+}
+
+void TQIVNumEdit::Beep() {
+    if (m_messages != nullptr) {
+        m_messages->MessageBeep();
+    } else {
+        QApplication::beep();
+    }
+}
+
+bool TQIVNumEdit::AcceptsCharacter(QChar c) const {
+    const bool minusAtFront = EditKeyRules::HoldsOutsideSelection(*this, QLatin1Char('-')) &&
+                              EditKeyRules::InsertPosition(*this) == 0;
+    if (c == m_separator) {
+        return !EditKeyRules::HoldsOutsideSelection(*this, m_separator) && !minusAtFront;
+    }
+    if (c == QLatin1Char('-')) {
+        return m_minValue < 0 && !EditKeyRules::HoldsOutsideSelection(*this, c) &&
+               EditKeyRules::InsertPosition(*this) == 0;
+    }
+    if (c.isDigit() && c.unicode() < 128) {
+        return !minusAtFront;
+    }
+    return false;
+}
+
+void TQIVNumEdit::keyPressEvent(QKeyEvent* event) {
+    if (EditKeyRules::IsCutOrPaste(*event)) {
+        event->accept();
+        return;
+    }
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Backspace || key == Qt::Key_Escape || event->text().isEmpty() ||
+        !event->text().front().isPrint() ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QChar c = event->text().front();
+    const bool keypadDecimal = (event->modifiers() & Qt::KeypadModifier) != 0 &&
+                               (key == Qt::Key_Period || key == Qt::Key_Comma);
+    if (keypadDecimal) {
+        c = m_separator == QLatin1Char(',') ? QLatin1Char(',') : QLatin1Char('.');
+    }
+    if (event->text().size() != 1 || !AcceptsCharacter(c)) {
+        event->accept();
+        Beep();
+        return;
+    }
+    QKeyEvent typed(event->type(), key, event->modifiers(), QString(c), event->isAutoRepeat());
+    QLineEdit::keyPressEvent(&typed);
+    event->setAccepted(typed.isAccepted());
+}
+
+void TQIVNumEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason) {
+        selectAll();
+    }
+}
+
+void TQIVNumEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // Leaving the window is not leaving the edit.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        DoExit();
+    }
+}
+
+void TQIVNumEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) {
+        event->accept(); // selection paste
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TQIVNumEdit::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    EditKeyRules::RemoveCutAndPaste(*menu);
+    menu->exec(event->globalPos());
+}
+
+QSize TQIVNumEdit::minimumSizeHint() const {
+    const QSize base = QLineEdit::minimumSizeHint();
+    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
+}
+
+QSize TQIVNumEdit::sizeHint() const {
+    const QSize base = QLineEdit::sizeHint();
+    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
+}
+
+} // namespace kvor

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "engine/ImportedData.h"
+#include "engine/StudyDesign.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace kvor {
+
+class MainContext;
+class TQIVNumEdit;
+class TQIVSpinEdit;
+class TVarianceGroup;
+enum class NumEditRole;
+
+// What the two study tabs share: the data source, X range and distribution, slope and
+// intercept, regression type, both variance functions, the run row and the lower button row,
+// with the handlers that keep them consistent. The tab sheet itself carries the controls.
+class TStudyTab : public QWidget {
+    Q_OBJECT
+
+public:
+    // letter is 'A' for the Accuracy tab, 'P' for the Power tab.
+    TStudyTab(QChar letter, MainContext& context, QWidget* parent);
+
+    QChar Letter() const { return m_letter; }
+    kvor::ImportedData& ImportedData() { return m_imported; }
+    const kvor::ImportedData& ImportedData() const { return m_imported; }
+
+    // Generate checked, or imported pairs held.
+    bool DataReady() const;
+    bool Generating() const;
+    RegressionType Regression() const;
+
+    // Clears the results of this tab.
+    virtual void ResetResults() = 0;
+    // The design as the controls hold it.
+    virtual StudyDesign ReadStudyDesign() const;
+
+    // Handlers of the design controls.
+    void GenerateRadioButtonClick();
+    void OLSRadioButtonClick();
+    void FormClick(TVarianceGroup& group);
+    void ParaSpinEditChange(TVarianceGroup& group);
+    // After an import dialog committed pairs (count and source already in ImportedData).
+    void ImportCommitted(const QString& label1, const QString& label2, bool clearResults);
+
+    // Every numeric edit of the tab, for the decimal-separator conversion.
+    QList<TQIVNumEdit*> NumEdits() const;
+    QWidget* CheckedDataSourceButton() const;
+    // The lower button row around a time panel text.
+    void SetTimeText(const QString& text, bool relayout);
+
+    TVarianceGroup* YGroup() const { return m_yGroup; }
+    TVarianceGroup* XGroup() const { return m_xGroup; }
+    QPushButton* CloseButton() const { return m_closeButton; }
+    QPushButton* PasteButton() const { return m_pasteButton; }
+    QPushButton* ImportButton() const { return m_importButton; }
+    QRadioButton* ReadRadioButton() const { return m_readRadio; }
+    TQIVNumEdit* TargetSlope() const { return m_targetSlope; }
+
+protected:
+    // Tab-specific parts of the data-source and regression layouts.
+    virtual void OnDataSource(bool generate) = 0;
+    virtual void AfterDataSource() {}
+    virtual void OnImportCommitted() {}
+    // Places the common and tab-specific design and result controls.
+    void Assemble(QWidget* designGroup, QWidget* results);
+
+    void DesignChanged();
+    void WireNumEdit(TQIVNumEdit* edit, NumEditRole role);
+    void ColourProgressLabels();
+    QString Name(const QString& suffix) const { return QString(m_letter) + suffix; }
+
+    MainContext& m_context;
+    QChar m_letter;
+    kvor::ImportedData m_imported;
+
+    QGroupBox* m_dataGroup;
+    QRadioButton* m_generateRadio;
+    QGroupBox* m_rangeGroup;
+    QLabel* m_minLabel;
+    QLabel* m_maxLabel;
+    TQIVNumEdit* m_minEdit;
+    TQIVNumEdit* m_maxEdit;
+    QGroupBox* m_distributionGroup;
+    QRadioButton* m_uniformRadio;
+    QRadioButton* m_centralRadio;
+    QRadioButton* m_skewedRadio;
+    QRadioButton* m_readRadio;
+    QPushButton* m_importButton;
+    QPushButton* m_pasteButton;
+    QPushButton* m_viewImportButton;
+    QLabel* m_fileLabel1;
+    QLabel* m_fileLabel2;
+    QHBoxLayout* m_dataExtras; // the Accuracy sampling group goes here
+
+    QLabel* m_targetSlopeLabel;
+    TQIVNumEdit* m_targetSlope;
+    QLabel* m_targetInterceptLabel;
+    TQIVNumEdit* m_targetIntercept;
+    QCheckBox* m_seedCheck;
+
+    QGroupBox* m_regressionGroup;
+    QRadioButton* m_olsRadio;
+    QRadioButton* m_wlsRadio;
+    QRadioButton* m_demingRadio;
+    TVarianceGroup* m_yGroup;
+    TVarianceGroup* m_xGroup;
+    QPushButton* m_vfButton;
+    QPushButton* m_assignButton;
+    QCheckBox* m_beepCheck;
+
+    QPushButton* m_startButton;
+    QPushButton* m_abortButton;
+    QFrame* m_progressPanel;
+    QLabel* m_progLabel1;
+    QLabel* m_progLabel2;
+
+    QPushButton* m_copyButton;
+    QPushButton* m_printSetupButton;
+    QPushButton* m_printButton;
+    QLabel* m_timePanel;
+    QPushButton* m_closeButton;
+    QPushButton* m_helpButton;
+};
+
+} // namespace kvor
