@@ -2,6 +2,7 @@
 
 #include "engine/ExtendedMath.h"
 #include "engine/StudyDesign.h"
+#include "engine/UnitLog.h"
 
 #include <chrono>
 #include <cmath>
@@ -33,7 +34,7 @@ double RandomGenerator::NormalDeviate(double mean, double sd) {
                                 static_cast<long double>(u1) * u1);
     } while (s >= 1.0 || s == 0.0);
     const long double ls = s;
-    return static_cast<double>(std::sqrt(-2.0L * std::log(ls) / ls) * u1 * sd + mean);
+    return static_cast<double>(std::sqrt(-2.0L * UnitLog(ls) / ls) * u1 * sd + mean);
 }
 
 double LocalDayFraction() {
