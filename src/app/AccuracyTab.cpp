@@ -6,6 +6,9 @@
 #include "app/MainTexts.h"
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
+#include "app/RunThread.h"
+#include "app/VarianceGroup.h"
+#include "platform/MessageService.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -92,6 +96,9 @@ TAccuracyTab::TAccuracyTab(MainContext& context, QWidget* parent)
     QWidget* results = BuildResults();
     Assemble(design, results);
     m_dataExtras->addWidget(m_samplingGroup);
+
+    connect(m_startButton, &QPushButton::clicked, this, &TAccuracyTab::AStartButtonClick);
+    connect(m_run, &TRunThread::Finished, this, [this] { FinishRun(true); });
 }
 
 QWidget* TAccuracyTab::BuildDesignGroup() {
@@ -297,6 +304,109 @@ StudyDesign TAccuracyTab::ReadStudyDesign() const {
     design.ImportSampling =
         m_randomRadio->isChecked() ? ImportSampling::Random : ImportSampling::Sequential;
     return design;
+}
+
+} // namespace kvor
+
+namespace kvor {
+
+void TAccuracyTab::AStartButtonClick() {
+    if (RunActive() || m_context.RunUnderWay()) {
+        return;
+    }
+    StudyDesign design;
+    if (!PrepareRun(design)) {
+        return;
+    }
+    AShutDown();
+    BeginRun();
+    m_runDesign = design;
+    m_outcome = {};
+    AccuracyRunControl control;
+    control.AbortFlag = &m_context.AbortFlag();
+    control.Progress = [this](int set) { m_progress.store(set, std::memory_order_relaxed); };
+    control.DecimalSeparator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    const kvor::ImportedData* imported = Generating() ? nullptr : &m_imported;
+    m_run->Start([this, design, imported, control] {
+        m_outcome = ACalculations(design, imported, *m_runResults, control);
+    });
+}
+
+void TAccuracyTab::FinishRun(bool interactive) {
+    EndProgress();
+    MessageService& messages = m_context.Messages();
+    if (m_outcome.End == RunEnd::Completed && m_outcome.Results) {
+        ShowResults(m_outcome.Results->Panels);
+        AReopen(true);
+        if (interactive && m_beepCheck->isChecked()) {
+            messages.MessageBeep();
+        }
+        const int valid = m_outcome.Results->ValidCount;
+        if (interactive && valid < m_runDesign.SetsPerRun) {
+            messages.MessageBeep();
+            messages.ShowMessage(MessageKind::Information,
+                                 MainTexts::SetsLeftOut(valid, m_runDesign.SetsPerRun),
+                                 MessageButtons::Ok);
+        }
+    } else {
+        if (interactive && m_outcome.End == RunEnd::Failed && m_outcome.Failure) {
+            OfferFailedSetExport(*m_outcome.Failure);
+        }
+        AReopen(false);
+        m_progLabel2->clear();
+    }
+    m_context.AbortFlag() = false;
+}
+
+void TAccuracyTab::StopRun() {
+    if (!RunActive()) {
+        return;
+    }
+    m_context.AbortFlag() = false;
+    m_run->Join();
+    FinishRun(false);
+}
+
+void TAccuracyTab::ShowResults(const AccuracyPanels& panels) {
+    for (const auto& [name, text] : panels.Named()) {
+        if (auto* panel = findChild<QLabel*>(QString::fromStdString(name))) {
+            panel->setText(QString::fromStdString(text));
+        }
+    }
+}
+
+void TAccuracyTab::AShutDown() {
+    setUpdatesEnabled(false);
+    ResetResults();
+    ShutDownDesign();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_samplingGroup, m_randomRadio, m_sequentialRadio,
+                                         m_samplesLabel, m_samples, m_sizeLabel, m_size}) {
+        w->setEnabled(false);
+    }
+    setUpdatesEnabled(true);
+}
+
+void TAccuracyTab::AReopen(bool completed) {
+    setUpdatesEnabled(false);
+    ReopenDesign(false);
+    const bool sampling = !Generating() && m_imported.Count > 0;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_samplingGroup, m_randomRadio, m_sequentialRadio}) {
+        w->setEnabled(sampling);
+    }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_samplesLabel, m_samples, m_sizeLabel, m_size}) {
+        w->setEnabled(true);
+    }
+    m_seedCheck->setEnabled(SeedAllowed());
+    if (completed) {
+        for (QWidget* label : m_resultLabels) {
+            label->setEnabled(true);
+        }
+    }
+    ReopenRunRow();
+    setUpdatesEnabled(true);
 }
 
 } // namespace kvor

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "app/StudyTab.h"
+#include "engine/RunResults.h"
+#include "studies/AccuracyRun.h"
+
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -26,6 +30,16 @@ public:
     // Result panels and labels whose numbers follow the decimal separator.
     QList<QLabel*> NumberTexts() const;
 
+    void AStartButtonClick();
+    // Disables the design controls before a run (results cleared).
+    void AShutDown();
+    // completed: the run produced results, whose labels come back.
+    void AReopen(bool completed);
+    void StopRun() override;
+
+    // The sets of the latest run, for the sampling-lines plot.
+    const kvor::RunResults& RunResults() const { return *m_runResults; }
+
 protected:
     void OnDataSource(bool generate) override;
     void AfterDataSource() override { UpdateSampling(); }
@@ -37,6 +51,10 @@ private:
     void SamplesSpinEditExit();
     void SizeSpinEditExit();
     bool SeedAllowed() const;
+    // On the window thread once the worker has returned; interactive false when the window
+    // closes and nothing may be asked.
+    void FinishRun(bool interactive);
+    void ShowResults(const AccuracyPanels& panels);
 
     QGroupBox* m_samplingGroup;
     QRadioButton* m_randomRadio;
@@ -49,6 +67,10 @@ private:
     QList<QWidget*> m_resultLabels; // enabled while results are on display
     QList<QLabel*> m_resultPanels;
     QPushButton* m_linesButton;
+
+    std::unique_ptr<kvor::RunResults> m_runResults = std::make_unique<kvor::RunResults>();
+    StudyDesign m_runDesign;
+    AccuracyRunOutcome m_outcome; // written by the worker, read after it was joined
 };
 
 } // namespace kvor

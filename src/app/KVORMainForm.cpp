@@ -1,6 +1,7 @@
 #include "app/KVORMainForm.h"
 
 #include "app/AccuracyTab.h"
+#include "app/AssignSettings.h"
 #include "app/Clock.h"
 #include "app/HelpContext.h"
 #include "app/HelpSystem.h"
@@ -63,6 +64,9 @@ TKVORMain::TKVORMain(MessageService* messages, SystemSettings* settings, QWidget
 
 TKVORMain::~TKVORMain() {
     qApp->removeEventFilter(this);
+    AbortFlag() = false;
+    m_accuracyTab->StopRun();
+    m_powerTab->StopRun();
 }
 
 void TKVORMain::FormCreate() {
@@ -102,20 +106,25 @@ void TKVORMain::FormCreate() {
     m_clockTimer->start(1000);
     m_lastScreenSize = m_settings->ScreenSize();
 
-    m_homeFolder = QCoreApplication::applicationDirPath();
-    if (!m_homeFolder.endsWith(QLatin1Char('/'))) {
-        m_homeFolder += QLatin1Char('/');
+    QString home = QCoreApplication::applicationDirPath();
+    if (!home.endsWith(QLatin1Char('/'))) {
+        home += QLatin1Char('/');
     }
+    m_context->SetHomeFolder(home);
     m_accuracyTab->ImportedData().Count = 0;
     m_accuracyTab->ImportedData().SourceFile.clear();
     m_powerTab->ImportedData().Count = 0;
     m_powerTab->ImportedData().SourceFile.clear();
-    m_abortFlag = false;
+    AbortFlag() = false;
 
     for (TStudyTab* tab :
          {static_cast<TStudyTab*>(m_accuracyTab), static_cast<TStudyTab*>(m_powerTab)}) {
         connect(tab->CloseButton(), &QPushButton::clicked, this, &QWidget::close);
     }
+    connect(m_accuracyTab->AssignButton(), &QPushButton::clicked, this,
+            &TKVORMain::AAssignButtonClick);
+    connect(m_powerTab->AssignButton(), &QPushButton::clicked, this,
+            &TKVORMain::PAssignButtonClick);
     m_pageControl->SetChangeGuard([this] { return TabChangeAllowed(); });
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TKVORMain::TabChanged);
     connect(m_settings, &SystemSettings::Changed, this, &TKVORMain::CheckSystemSettings);
@@ -259,9 +268,17 @@ void TKVORMain::ClipboardChanged() {
     }
 }
 
+void TKVORMain::AAssignButtonClick() {
+    AssignSettings(*m_accuracyTab, *m_powerTab, *m_context);
+}
+
+void TKVORMain::PAssignButtonClick() {
+    AssignSettings(*m_powerTab, *m_accuracyTab, *m_context);
+}
+
 bool TKVORMain::TabChangeAllowed() {
     m_helpTarget = nullptr; // help requests belong to the main window again
-    if (m_abortFlag) {
+    if (m_context->RunUnderWay() || m_accuracyTab->RunActive() || m_powerTab->RunActive()) {
         m_messages->MessageBeep();
         return false;
     }
@@ -281,9 +298,12 @@ TStudyTab* TKVORMain::ShownTab() const {
 
 void TKVORMain::closeEvent(QCloseEvent* event) {
     m_help->CloseHelpWindow();
-    // A run under way notices the cleared flag at its next check and stops.
-    m_abortFlag = false;
+    // A run under way notices the cleared flag at its next check and stops; its worker is
+    // joined before the window goes.
+    AbortFlag() = false;
     QCoreApplication::processEvents();
+    m_accuracyTab->StopRun();
+    m_powerTab->StopRun();
     event->accept();
 }
 

@@ -46,8 +46,10 @@ public:
     TPowerTab* PowerTab() const { return m_powerTab; }
     MainContext& Context() { return *m_context; }
     bool HandlersActive() const { return m_context->HandlersActive(); }
-    std::atomic<bool>& AbortFlag() { return m_abortFlag; }
-    const QString& HomeFolder() const { return m_homeFolder; }
+    std::atomic<bool>& AbortFlag() { return m_context->AbortFlag(); }
+    const QString& HomeFolder() const { return m_context->HomeFolder(); }
+    // The program's folder, where a failed set is exported (tests point it elsewhere).
+    void SetHomeFolder(const QString& folder) { m_context->SetHomeFolder(folder); }
 
     // Reconciles the window with the system's decimal separator, date format and screen size.
     void CheckSystemSettings();
@@ -60,6 +62,10 @@ public:
     THelpSystem& Help() const { return *m_help; }
     // The "What's this?" popup of a control (the item of KVORMainPM).
     void WhatsThis(QWidget* control);
+
+    // The copy-settings buttons: the other tab's regression settings into this one.
+    void AAssignButtonClick();
+    void PAssignButtonClick();
 
     // Brings the window forward, restoring it when minimised (a second start asks for this).
     void ComeForward();
@@ -97,11 +103,9 @@ private:
     QTimer* m_clockTimer = nullptr;
     std::function<QDateTime()> m_now;
 
-    std::atomic<bool> m_abortFlag{false};
     QChar m_lastDecimalSeparator;
     QString m_lastDateFormat;
     QSize m_lastScreenSize;
-    QString m_homeFolder;
     bool m_shown = false;
 };
 

@@ -2,6 +2,9 @@
 
 #include <QChar>
 #include <QObject>
+#include <QString>
+
+#include <atomic>
 
 namespace kvor {
 
@@ -28,6 +31,15 @@ public:
 
     void ResetVFGraphState() { emit VFGraphStateReset(); }
 
+    // True while a run may continue; the Start Run handlers set it, Abort and closing clear it.
+    // Read by the run's worker thread.
+    std::atomic<bool>& AbortFlag() { return m_abortFlag; }
+    bool RunUnderWay() const { return m_abortFlag.load(); }
+
+    // The program's folder with a trailing separator.
+    const QString& HomeFolder() const { return m_homeFolder; }
+    void SetHomeFolder(const QString& folder) { m_homeFolder = folder; }
+
 signals:
     void VFGraphStateReset();
 
@@ -35,6 +47,8 @@ private:
     MessageService& m_messages;
     bool m_handlersActive = false;
     QChar m_separator = QLatin1Char('.');
+    std::atomic<bool> m_abortFlag{false};
+    QString m_homeFolder;
 };
 
 // HandlersActive false for a programmatic change of control values, restored afterwards.

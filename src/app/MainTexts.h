@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // Every fixed text of the main window and its two study tabs.
 namespace kvor::MainTexts {
 
@@ -123,5 +125,20 @@ inline constexpr const char* Print = "Pri&nt";
 inline constexpr const char* Close = "Cl&ose";
 inline constexpr const char* Help = "&Help";
 inline constexpr const char* WhatsThis = "What's this?";
+
+// Start Run.
+inline constexpr const char* NoPairsImported = "No X, Y pairs have been imported.";
+
+// After an Accuracy run in which some sets had no confidence limits.
+inline QString SetsLeftOut(int validCount, int setsPerRun) {
+    const int left = setsPerRun - validCount;
+    return QStringLiteral("Calculation of Confidence Intervals and joint Confidence Region failed "
+                          "for ") +
+           (left == 1 ? QStringLiteral("1 set") : QString::number(left) + QStringLiteral(" sets")) +
+           QStringLiteral(".  Frequencies of enclosure of target values were therefore "
+                          "determined from ") +
+           QString::number(validCount) + QStringLiteral(" of the ") + QString::number(setsPerRun) +
+           QStringLiteral(" sets.");
+}
 
 } // namespace kvor::MainTexts

@@ -7,17 +7,27 @@
 #include "app/NumEditRules.h"
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
+#include "app/RunThread.h"
+#include "app/VarianceGroup.h"
+#include "platform/MessageService.h"
+#include "studies/DetectionPanels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace kvor {
 
@@ -107,6 +117,15 @@ TPowerTab::TPowerTab(MainContext& context, QWidget* parent)
     QWidget* design = BuildDesignGroup();
     QWidget* results = BuildResults();
     Assemble(design, results);
+
+    connect(m_startButton, &QPushButton::clicked, this, &TPowerTab::PStartButtonClick);
+    connect(m_clearButton, &QPushButton::clicked, this, &TPowerTab::PClearButtonClick);
+    connect(this, &TPowerTab::SpecifiedNTotalsEmptied, this, [this] {
+        if (!RunActive()) {
+            m_results.Clear();
+        }
+    });
+    connect(m_run, &TRunThread::Finished, this, [this] { FinishRun(true); });
 }
 
 QWidget* TPowerTab::BuildDesignGroup() {
@@ -188,9 +207,12 @@ QWidget* TPowerTab::BuildResults() {
         auto* image = Label(scroll, "P" + key + "Image", QString());
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         scroll->setWidget(image);
-        scroll->setWidgetResizable(true);
+        scroll->setWidgetResizable(false);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         image->hide();
         (key == "CI" ? m_ciImage : m_crImage) = image;
+        (key == "CI" ? m_ciScroll : m_crScroll) = scroll;
+        m_rowHeight = QFontMetrics(mono).height();
         SetHelpContext(header, side.Help);
         SetHelpContext(listHeader, side.Help + 1);
         column->addWidget(header, 0, 0, 1, 4);
@@ -307,6 +329,9 @@ void TPowerTab::OnImportCommitted() {
 }
 
 void TPowerTab::ResetResults() {
+    if (!RunActive()) {
+        m_results.Clear();
+    }
     ColourProgressLabels();
     m_progLabel2->clear();
     if (!m_resultsLabel1->isEnabled()) {
@@ -351,6 +376,249 @@ StudyDesign TPowerTab::ReadStudyDesign() const {
     design.EstimationMode =
         m_manualRadio->isChecked() ? EstimationMode::SpecifiedN : EstimationMode::Automatic;
     return design;
+}
+
+} // namespace kvor
+
+namespace kvor {
+
+namespace {
+
+QFont TableFont() {
+    QFont font(QStringLiteral("Courier New"), 9);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+int SideIndex(Criterion c) {
+    return c == Criterion::ConfidenceIntervals ? 0 : 1;
+}
+
+} // namespace
+
+TPowerTab::SideView TPowerTab::ViewOf(const DetectionSide& side) {
+    return {side.TableLines, side.FocusRow, side.AnswerStore, side.Totals};
+}
+
+void TPowerTab::PStartButtonClick() {
+    if (RunActive() || m_context.RunUnderWay()) {
+        return;
+    }
+    StudyDesign design;
+    if (!PrepareRun(design)) {
+        return;
+    }
+    PShutDown();
+    BeginRun();
+    m_runDesign = design;
+    m_outcome = {};
+    {
+        const std::lock_guard lock(m_viewMutex);
+        m_viewDirty = {};
+    }
+    PowerRunControl control;
+    control.AbortFlag = &m_context.AbortFlag();
+    control.Progress = [this](int counted) {
+        m_progress.store(counted, std::memory_order_relaxed);
+    };
+    // On the worker: the side is copied, the window paints the latest copy on its next tick.
+    control.Refresh = [this](Criterion c, int) {
+        SideView view = ViewOf(m_results.Side(c));
+        const std::lock_guard lock(m_viewMutex);
+        m_views[SideIndex(c)] = std::move(view);
+        m_viewDirty[SideIndex(c)] = true;
+    };
+    control.DecimalSeparator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    const kvor::ImportedData* imported = Generating() ? nullptr : &m_imported;
+    m_run->Start([this, design, imported, control] {
+        m_outcome = PCalculations(design, imported, m_results, control);
+    });
+}
+
+void TPowerTab::ProgressTick() {
+    TStudyTab::ProgressTick();
+    std::array<std::optional<SideView>, 2> fresh;
+    {
+        const std::lock_guard lock(m_viewMutex);
+        for (int i = 0; i < 2; ++i) {
+            if (m_viewDirty[i]) {
+                fresh[i] = m_views[i];
+                m_viewDirty[i] = false;
+            }
+        }
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (fresh[i]) {
+            DrawSide(i == 0 ? Criterion::ConfidenceIntervals : Criterion::ConfidenceRegion,
+                     *fresh[i], true);
+        }
+    }
+}
+
+void TPowerTab::DrawSide(Criterion criterion, const SideView& view, bool scroll) {
+    const bool intervals = criterion == Criterion::ConfidenceIntervals;
+    QLabel* image = intervals ? m_ciImage : m_crImage;
+    QScrollArea* box = intervals ? m_ciScroll : m_crScroll;
+    const char separator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    const DetectionPanelTexts texts = PanelTexts(view.AnswerStore, view.Totals, separator);
+    const int first = intervals ? 0 : 4;
+    const std::string* panelTexts[4] = {&texts.RequiredN, &texts.TotalSets, &texts.MeanSlope,
+                                        &texts.MeanIntercept};
+    for (int i = 0; i < 4; ++i) {
+        m_panels[first + i]->setText(QString::fromStdString(*panelTexts[i]));
+    }
+    if (view.Lines.empty()) {
+        return;
+    }
+    const int lines = static_cast<int>(view.Lines.size());
+    const QSize area = box->viewport()->size();
+    QPixmap bitmap(area.width(), std::max(area.height(), lines * m_rowHeight));
+    bitmap.fill(palette().color(QPalette::Window));
+    {
+        QPainter painter(&bitmap);
+        QFont font = TableFont();
+        const QColor text = palette().color(QPalette::WindowText);
+        for (int i = 0; i < lines; ++i) {
+            const std::string& line = view.Lines[i];
+            const bool answer = IsAnswerLine(line);
+            font.setBold(answer);
+            painter.setFont(font);
+            painter.setPen(answer ? QColor(Qt::red) : text);
+            painter.drawText(QRect(0, i * m_rowHeight, bitmap.width(), m_rowHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter,
+                             QString::fromStdString(PaintedText(line)));
+        }
+    }
+    image->setPixmap(bitmap);
+    image->show();
+    image->setFixedSize(bitmap.size());
+    if (scroll) {
+        QScrollBar* bar = box->verticalScrollBar();
+        bar->setValue(ScrollPositionAfterRefresh(bar->value(), m_rowHeight, view.FocusRow, lines));
+    }
+}
+
+void TPowerTab::ClearSideDisplay() {
+    for (QLabel* image : {m_ciImage, m_crImage}) {
+        image->clear();
+        image->hide();
+    }
+    for (QLabel* panel : m_panels) {
+        panel->clear();
+    }
+}
+
+void TPowerTab::FinishRun(bool interactive) {
+    EndProgress();
+    MessageService& messages = m_context.Messages();
+    if (m_outcome.Completed) {
+        // The final listing, whether or not the last refresh reached the window yet.
+        DrawSide(Criterion::ConfidenceIntervals, ViewOf(m_results.Intervals), true);
+        DrawSide(Criterion::ConfidenceRegion, ViewOf(m_results.Region), true);
+        PReopen();
+        m_visualiseButton->setEnabled(true);
+        m_visualiseButton->setFocus(Qt::OtherFocusReason);
+        ColourProgressLabels();
+        m_progLabel2->clear();
+        if (interactive && m_beepCheck->isChecked()) {
+            messages.MessageBeep();
+        }
+    } else {
+        if (interactive && m_outcome.Failure) {
+            OfferFailedSetExport(*m_outcome.Failure);
+        }
+        PReopen();
+        ResetResults();
+        m_results.Clear();
+        ClearSideDisplay();
+        m_startButton->setFocus(Qt::OtherFocusReason);
+        m_clearButton->setEnabled(false);
+    }
+    m_context.AbortFlag() = false;
+}
+
+void TPowerTab::StopRun() {
+    if (!RunActive()) {
+        return;
+    }
+    m_context.AbortFlag() = false;
+    m_run->Join();
+    FinishRun(false);
+}
+
+void TPowerTab::ClearPResults() {
+    ColourProgressLabels();
+    m_progLabel2->clear();
+    const bool automatic = m_autoRadio->isChecked();
+    if (automatic && m_resultsLabel1->isEnabled()) {
+        m_results.Clear();
+        ClearSideDisplay();
+        return;
+    }
+    for (QWidget* w : m_headers) {
+        w->setEnabled(true);
+    }
+    m_resultsLabel1->setEnabled(true);
+    m_resultsLabel2->setEnabled(true);
+    for (int i = 0; i < m_columnLabels.size(); ++i) {
+        const bool requiredN = i % 4 == 0;
+        m_columnLabels[i]->setEnabled(automatic || !requiredN);
+    }
+}
+
+void TPowerTab::PShutDown() {
+    setUpdatesEnabled(false);
+    ClearPResults();
+    ShutDownDesign();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_powerLabel,
+                                                      m_designLabel,
+                                                      m_detectionLabel,
+                                                      m_detection,
+                                                      m_significanceLabel,
+                                                      m_significance,
+                                                      m_idealLabel,
+                                                      m_actualLabel,
+                                                      m_actualSlopeLabel,
+                                                      m_actualSlope,
+                                                      m_actualInterceptLabel,
+                                                      m_actualIntercept,
+                                                      m_samplesLabel,
+                                                      m_samples,
+                                                      m_estimationGroup,
+                                                      m_autoRadio,
+                                                      m_manualRadio,
+                                                      m_clearButton,
+                                                      m_nLabel,
+                                                      m_n,
+                                                      m_visualiseButton}) {
+        w->setEnabled(false);
+    }
+    setUpdatesEnabled(true);
+}
+
+void TPowerTab::PReopen() {
+    setUpdatesEnabled(false);
+    ReopenDesign(true);
+    SetActualEnabled(Generating());
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_idealLabel, m_actualLabel, m_samplesLabel, m_samples, m_powerLabel, m_designLabel,
+             m_detectionLabel, m_detection, m_significanceLabel, m_significance, m_estimationGroup,
+             m_autoRadio, m_manualRadio}) {
+        w->setEnabled(true);
+    }
+    const bool manual = m_manualRadio->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_clearButton, m_nLabel, m_n, m_seedCheck}) {
+        w->setEnabled(manual);
+    }
+    ReopenRunRow();
+    setUpdatesEnabled(true);
+}
+
+void TPowerTab::PClearButtonClick() {
+    ResetResults();
+    m_results.Clear();
+    m_startButton->setFocus(Qt::OtherFocusReason);
+    m_clearButton->setEnabled(false);
 }
 
 } // namespace kvor

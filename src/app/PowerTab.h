@@ -1,6 +1,12 @@
 #pragma once
 
 #include "app/StudyTab.h"
+#include "studies/PowerRun.h"
+
+#include <array>
+#include <mutex>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -28,6 +34,18 @@ public:
     QList<QLabel*> NumberTexts() const;
     int DetectionRate() const { return m_detectionRate; }
 
+    void PStartButtonClick();
+    // Prepares the results area for a run: emptied in Automatic mode, kept in SpecifiedN mode.
+    void ClearPResults();
+    void PShutDown();
+    void PReopen();
+    void PClearButtonClick();
+    void StopRun() override;
+
+    const PowerResults& Results() const { return m_results; }
+    // Height of one table line in the table font.
+    int RowHeight() const { return m_rowHeight; }
+
 signals:
     // Specified-N mode was chosen: its accumulated totals start again.
     void SpecifiedNTotalsEmptied();
@@ -43,6 +61,20 @@ private:
     void PSignificanceComboBoxChange();
     void PAutoRadioButtonClick();
     void SetActualEnabled(bool enabled);
+
+    // What a table shows, copied from the run's side on the worker.
+    struct SideView {
+        std::vector<std::string> Lines;
+        int FocusRow = 0;
+        int AnswerStore = 0;
+        CriterionTotals Totals;
+    };
+    static SideView ViewOf(const DetectionSide& side);
+    void ProgressTick() override;
+    // Paints the lines into the table of the criterion and fills its panels (DrawPCI / DrawPCR).
+    void DrawSide(Criterion criterion, const SideView& view, bool scroll);
+    void ClearSideDisplay();
+    void FinishRun(bool interactive);
 
     QLabel* m_powerLabel;
     QLabel* m_designLabel;
@@ -76,7 +108,17 @@ private:
     QList<QLabel*> m_panels;       // PCINPanel ... PCRMeanInterceptPanel
     QLabel* m_ciImage;
     QLabel* m_crImage;
+    QScrollArea* m_ciScroll;
+    QScrollArea* m_crScroll;
     QPushButton* m_visualiseButton;
+    int m_rowHeight = 0;
+
+    PowerResults m_results; // the worker's while a run is under way
+    PowerRunOutcome m_outcome;
+    StudyDesign m_runDesign;
+    std::mutex m_viewMutex;
+    std::array<SideView, 2> m_views;   // guarded by m_viewMutex
+    std::array<bool, 2> m_viewDirty{}; // guarded by m_viewMutex
 };
 
 } // namespace kvor

@@ -7,8 +7,14 @@
 #include "app/NumEditRules.h"
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
+#include "app/RunThread.h"
 #include "app/VarianceGroup.h"
+#include "platform/MessageService.h"
+#include "studies/DesignCheck.h"
+#include "studies/FailedSet.h"
+#include "studies/FailedSetExport.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -18,6 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kvor {
@@ -121,6 +128,12 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
     m_progLabel1 = Label(m_progressPanel, Name("ProgLabel1"), MainTexts::Progress);
     m_progLabel2 = Label(m_progressPanel, Name("ProgLabel2"), QString());
     ColourProgressLabels();
+    m_run = new TRunThread(this);
+    m_progressTimer = new QTimer(this);
+    // A few dozen progress updates a second at most, however fast the sets come.
+    m_progressTimer->setInterval(40);
+    connect(m_progressTimer, &QTimer::timeout, this, [this] { ProgressTick(); });
+    connect(m_abortButton, &QPushButton::clicked, this, &TStudyTab::AAbortButtonClick);
 
     m_copyButton = Button(this, Name("CopyButton"), MainTexts::Copy, 312);
     m_printSetupButton = Button(this, Name("PrintSetupButton"), MainTexts::PrinterSetup, 314);
@@ -266,6 +279,176 @@ RegressionType TStudyTab::Regression() const {
         return RegressionType::WLS;
     }
     return m_demingRadio->isChecked() ? RegressionType::Deming : RegressionType::OLS;
+}
+
+QRadioButton* TStudyTab::RegressionButton(RegressionType type) const {
+    switch (type) {
+    case RegressionType::WLS:
+        return m_wlsRadio;
+    case RegressionType::Deming:
+        return m_demingRadio;
+    default:
+        return m_olsRadio;
+    }
+}
+
+bool TStudyTab::RunActive() const {
+    return m_run->Running();
+}
+
+void TStudyTab::AAbortButtonClick() {
+    m_context.AbortFlag() = false;
+    QCoreApplication::processEvents();
+}
+
+bool TStudyTab::PrepareRun(StudyDesign& design) {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && isAncestorOf(focused)) {
+        if (auto* edit = qobject_cast<TQIVNumEdit*>(focused)) {
+            edit->DoExit();
+        } else if (auto* spin = qobject_cast<TQIVSpinEdit*>(focused)) {
+            spin->DoExit();
+        }
+    }
+    MessageService& messages = m_context.Messages();
+    if (!Generating() && m_imported.Count == 0) {
+        m_importButton->setFocus(Qt::OtherFocusReason);
+        messages.MessageBeep();
+        messages.ShowMessage(MessageKind::Error, MainTexts::NoPairsImported, MessageButtons::Ok);
+        return false;
+    }
+    m_startButton->setFocus(Qt::OtherFocusReason);
+    window()->setEnabled(false);
+    QCoreApplication::processEvents();
+    design = ReadStudyDesign();
+    const StudyTab tab = m_letter == QLatin1Char('A') ? StudyTab::Accuracy : StudyTab::Power;
+    const char separator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    const DesignCheckResult check = CheckDesign(design, tab, m_imported, separator);
+    QCoreApplication::processEvents();
+    window()->setEnabled(true);
+    if (check.Passed) {
+        return true;
+    }
+    if (auto* control = findChild<QWidget*>(QString::fromStdString(check.FocusControl))) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
+    messages.MessageBeep();
+    messages.ShowMessage(MessageKind::Information, QString::fromStdString(check.Message),
+                         MessageButtons::Ok);
+    return false;
+}
+
+void TStudyTab::ShutDownDesign() {
+    QList<QWidget*> controls{m_dataGroup,
+                             m_generateRadio,
+                             m_readRadio,
+                             m_rangeGroup,
+                             m_minLabel,
+                             m_maxLabel,
+                             m_minEdit,
+                             m_maxEdit,
+                             m_distributionGroup,
+                             m_uniformRadio,
+                             m_centralRadio,
+                             m_skewedRadio,
+                             m_importButton,
+                             m_pasteButton,
+                             m_viewImportButton,
+                             m_fileLabel1,
+                             m_fileLabel2,
+                             m_targetSlopeLabel,
+                             m_targetSlope,
+                             m_targetInterceptLabel,
+                             m_targetIntercept,
+                             m_regressionGroup,
+                             m_olsRadio,
+                             m_wlsRadio,
+                             m_demingRadio,
+                             m_yGroup->FunctionLabel(),
+                             m_yGroup->ConstantLabel(),
+                             m_yGroup->Constant(),
+                             m_assignButton,
+                             m_vfButton,
+                             m_seedCheck,
+                             m_copyButton,
+                             m_printSetupButton,
+                             m_printButton,
+                             m_helpButton};
+    for (QWidget* w : controls) {
+        w->setEnabled(false);
+    }
+    m_yGroup->DisableAll();
+    m_xGroup->DisableAll();
+}
+
+void TStudyTab::ReopenDesign(bool copyWithoutPairs) {
+    SetEnabled({m_dataGroup, m_regressionGroup, m_generateRadio, m_readRadio}, true);
+    const bool pairs = m_imported.Count > 0;
+    if (Generating()) {
+        SetEnabled({m_rangeGroup, m_minLabel, m_maxLabel, m_minEdit, m_maxEdit, m_distributionGroup,
+                    m_uniformRadio, m_centralRadio, m_skewedRadio, m_yGroup->FunctionLabel(),
+                    m_yGroup->ConstantLabel(), m_yGroup->Constant(), m_assignButton, m_vfButton},
+                   true);
+    } else {
+        m_importButton->setEnabled(true);
+        m_pasteButton->setEnabled(MainContext::ClipboardOffersText());
+        m_viewImportButton->setEnabled(pairs);
+        m_assignButton->setEnabled(pairs || copyWithoutPairs);
+        SetEnabled({m_fileLabel1, m_fileLabel2}, true);
+        m_vfButton->setEnabled(!m_olsRadio->isChecked());
+    }
+    SetEnabled({m_targetSlopeLabel, m_targetSlope, m_targetInterceptLabel, m_targetIntercept,
+                m_olsRadio, m_wlsRadio, m_demingRadio},
+               true);
+    m_yGroup->EnableFunction(true);
+    if (m_demingRadio->isChecked()) {
+        m_xGroup->EnableFunction(true);
+    }
+}
+
+void TStudyTab::ReopenRunRow() {
+    m_startButton->setEnabled(true);
+    m_abortButton->setEnabled(false);
+    SetEnabled({m_copyButton, m_printSetupButton, m_printButton, m_helpButton}, true);
+    m_startButton->setFocus(Qt::OtherFocusReason);
+}
+
+void TStudyTab::BeginRun() {
+    m_abortButton->setEnabled(true);
+    m_abortButton->setFocus(Qt::OtherFocusReason);
+    m_startButton->setEnabled(false);
+    m_context.AbortFlag() = true;
+    m_progress = 0;
+    m_progressTimer->start();
+}
+
+void TStudyTab::EndProgress() {
+    m_progressTimer->stop();
+    ProgressTick();
+}
+
+void TStudyTab::ProgressTick() {
+    const int count = m_progress.load(std::memory_order_relaxed);
+    if (count > 0) {
+        m_progLabel2->setText(QString::number(count));
+    }
+}
+
+void TStudyTab::OfferFailedSetExport(const FailedSet& failed) {
+    MessageService& messages = m_context.Messages();
+    messages.MessageBeep();
+    const MessageAnswer answer = messages.ShowMessage(
+        MessageKind::Information, QString::fromStdString(failed.Message), MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes) {
+        return;
+    }
+    const std::filesystem::path file =
+        std::filesystem::path(m_context.HomeFolder().toStdString()) / FailedSetFileName;
+    const char separator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    if (!ExportFailedSet(file, failed, separator).Ok) {
+        messages.MessageBeep();
+        messages.ShowMessage(MessageKind::Error, FailedSetExportError, MessageButtons::Ok);
+    }
 }
 
 void TStudyTab::DesignChanged() {

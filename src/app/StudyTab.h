@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <atomic>
+
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -12,10 +14,13 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace kvor {
 
 class MainContext;
+struct FailedSet;
+class TRunThread;
 class TQIVNumEdit;
 class TQIVSpinEdit;
 class TVarianceGroup;
@@ -66,6 +71,17 @@ public:
     QPushButton* ImportButton() const { return m_importButton; }
     QRadioButton* ReadRadioButton() const { return m_readRadio; }
     TQIVNumEdit* TargetSlope() const { return m_targetSlope; }
+    QRadioButton* RegressionButton(RegressionType type) const;
+    QPushButton* StartButton() const { return m_startButton; }
+    QPushButton* AbortButton() const { return m_abortButton; }
+    QPushButton* AssignButton() const { return m_assignButton; }
+
+    // Serves the Abort buttons of both tabs: the run stops at its next check point.
+    void AAbortButtonClick();
+    // A run of this tab is under way (its worker has not been joined yet).
+    bool RunActive() const;
+    // Stops a run under way and waits for its worker, without messages (the window closes).
+    virtual void StopRun() = 0;
 
 protected:
     // Tab-specific parts of the data-source and regression layouts.
@@ -79,6 +95,29 @@ protected:
     void WireNumEdit(TQIVNumEdit* edit, NumEditRole role);
     void ColourProgressLabels();
     QString Name(const QString& suffix) const { return QString(m_letter) + suffix; }
+
+    // Start Run up to the design check: the focused edit normalised, an importing tab without
+    // pairs and a refused design turned away. True with the design to run.
+    bool PrepareRun(StudyDesign& design);
+    // The design controls both tabs disable before a run.
+    void ShutDownDesign();
+    // Re-enables the shared design controls after a run. copyWithoutPairs: the copy-settings
+    // button returns on an importing tab that holds no pairs.
+    void ReopenDesign(bool copyWithoutPairs);
+    // Start Run back, Abort off, the lower buttons back, focus on Start Run.
+    void ReopenRunRow();
+    // Abort on, Start Run off, AbortFlag set, the progress display started.
+    void BeginRun();
+    // The progress display stopped, with the last count shown.
+    void EndProgress();
+    // Asks whether to export the failed set and writes it on Yes.
+    void OfferFailedSetExport(const FailedSet& failed);
+    // Called by the progress timer on the window thread; the base shows the count.
+    virtual void ProgressTick();
+
+    TRunThread* m_run;
+    QTimer* m_progressTimer;
+    std::atomic<int> m_progress{0};
 
     MainContext& m_context;
     QChar m_letter;

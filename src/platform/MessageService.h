@@ -1,10 +1,11 @@
 #pragma once
 
+#include "studies/MessageKind.h"
+
 #include <QString>
 
 namespace kvor {
 
-enum class MessageKind { Error, Warning, Information, Confirmation };
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

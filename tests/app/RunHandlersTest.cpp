@@ -1,0 +1,340 @@
+#include "MainWindowFixture.h"
+#include "app/AccuracyTab.h"
+#include "app/KVORPageControl.h"
+#include "app/MainTexts.h"
+#include "app/PowerTab.h"
+#include "app/QIVNumEdit.h"
+#include "engine/ImportedData.h"
+#include "engine/RunResults.h"
+#include "studies/AccuracyRun.h"
+#include "studies/DesignCheck.h"
+#include "studies/DetectionPanels.h"
+#include "studies/FailedSetExport.h"
+#include "studies/PowerRun.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+using kvor::MessageAnswer;
+using kvor::MessageKind;
+
+namespace {
+
+// Lets the window run until the tab's run has ended (bounded, so a hang fails instead of
+// blocking the test program).
+void WaitForRun(const kvor::TStudyTab* tab) {
+    QElapsedTimer waited;
+    waited.start();
+    while (tab->RunActive() && waited.elapsed() < 120000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    ASSERT_FALSE(tab->RunActive());
+}
+
+// Lets the window run until the progress label shows a count.
+void WaitForProgress(MainWindowFixture& f, const QString& label) {
+    QElapsedTimer waited;
+    waited.start();
+    while (f.Find<QLabel>(label)->text().isEmpty() && waited.elapsed() < 60000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+void Click(MainWindowFixture& f, const QString& name) {
+    f.Find<QAbstractButton>(name)->click();
+}
+
+QString Text(MainWindowFixture& f, const QString& name) {
+    return f.Find<QLabel>(name)->text();
+}
+
+// A run far longer than any test waits for.
+void LongAccuracyDesign(MainWindowFixture& f) {
+    Click(f, "ADemingRadioButton");
+    f.Retype("ASamplesSpinEdit", "10000");
+    f.Retype("ASizeSpinEdit", "5000");
+}
+
+kvor::AccuracyRunOutcome HeadlessAccuracy(const kvor::StudyDesign& design,
+                                          const kvor::ImportedData* imported) {
+    std::atomic<bool> go{true};
+    kvor::AccuracyRunControl control;
+    control.AbortFlag = &go;
+    auto results = std::make_unique<kvor::RunResults>();
+    return kvor::ACalculations(design, imported, *results, control);
+}
+
+const QStringList AccuracyPanelNames{
+    "ASlopeMeanPanel", "ASlopeSDPanel",   "SlopeZLabel",     "SlopePLabel",     "AIntMeanPanel",
+    "AIntSDPanel",     "InterceptZLabel", "InterceptPLabel", "A95SlopeCIPanel", "A99SlopeCIPanel",
+    "A95IntCIPanel",   "A99IntCIPanel",   "A95CRPanel",      "A99CRPanel"};
+
+} // namespace
+
+TEST(AStartButtonClick, FixedSeedPanelsEqualTheHeadlessRun) {
+    struct Case {
+        const char* Regression;
+        const char* Sets;
+        const char* N;
+    };
+    for (const Case& c :
+         {Case{"AOLSRadioButton", "1000", "10"}, Case{"ADemingRadioButton", "1000", "8"}}) {
+        SCOPED_TRACE(c.Regression);
+        MainWindowFixture f;
+        Click(f, c.Regression);
+        f.Retype("ASamplesSpinEdit", c.Sets);
+        f.Find<QCheckBox>("ASeedCheckBox")->setChecked(true);
+        f.Find<QCheckBox>("ABeepCheckBox")->setChecked(true);
+        // Typed and not left: the run sees the normalised value.
+        QWidget* size = f.Find("ASizeSpinEdit");
+        size->setFocus(Qt::TabFocusReason);
+        KeyInput::Key(size, Qt::Key_A, Qt::ControlModifier);
+        KeyInput::Clicks(size, c.N);
+        Click(f, "AStartButton");
+        EXPECT_TRUE(f.Find("AAbortButton")->isEnabled() || !f.Window->AccuracyTab()->RunActive());
+        WaitForRun(f.Window->AccuracyTab());
+
+        const kvor::StudyDesign design = f.Window->AccuracyTab()->ReadStudyDesign();
+        ASSERT_EQ(design.N, QString(c.N).toInt());
+        const kvor::AccuracyRunOutcome reference = HeadlessAccuracy(design, nullptr);
+        ASSERT_EQ(reference.End, kvor::RunEnd::Completed);
+        for (const auto& [name, text] : reference.Results->Panels.Named()) {
+            EXPECT_EQ(Text(f, QString::fromStdString(name)).toStdString(), text) << name;
+        }
+        EXPECT_EQ(Text(f, "AProgLabel2"), c.Sets);
+        EXPECT_TRUE(f.Find("ALinesButton")->isEnabled());
+        EXPECT_TRUE(f.Find("ASlopeMeanLabel")->isEnabled());
+        EXPECT_TRUE(f.Find("AStartButton")->hasFocus());
+        EXPECT_FALSE(f.Find("AAbortButton")->isEnabled());
+        EXPECT_FALSE(f.Window->AbortFlag());
+        // The completion beep, then the closing message when sets had no confidence limits.
+        const int valid = reference.Results->ValidCount;
+        const int sets = design.SetsPerRun;
+        if (valid < sets) {
+            ASSERT_EQ(f.Messages.Messages().size(), 1);
+            EXPECT_EQ(f.Messages.Messages()[0].Text, kvor::MainTexts::SetsLeftOut(valid, sets));
+        } else {
+            EXPECT_TRUE(f.Messages.Messages().isEmpty());
+            EXPECT_EQ(f.Messages.Beeps(), 1);
+        }
+    }
+}
+
+TEST(MainTextsSetsLeftOut, NamesOneSetOrTheCount) {
+    EXPECT_EQ(kvor::MainTexts::SetsLeftOut(999, 1000),
+              "Calculation of Confidence Intervals and joint Confidence Region failed for 1 set."
+              "  Frequencies of enclosure of target values were therefore determined from 999 of "
+              "the 1000 sets.");
+    EXPECT_EQ(kvor::MainTexts::SetsLeftOut(997, 1000),
+              "Calculation of Confidence Intervals and joint Confidence Region failed for 3 sets."
+              "  Frequencies of enclosure of target values were therefore determined from 997 of "
+              "the 1000 sets.");
+}
+
+TEST(AAbortButtonClick, AbortLeavesEveryPanelAndTheProgressEmpty) {
+    MainWindowFixture f;
+    LongAccuracyDesign(f);
+    Click(f, "AStartButton");
+    EXPECT_FALSE(f.Find("AStartButton")->isEnabled());
+    EXPECT_FALSE(f.Find("ADataGroupBox")->isEnabled());
+    WaitForProgress(f, "AProgLabel2");
+    // A second Start while the run is under way starts nothing.
+    f.Window->AccuracyTab()->AStartButtonClick();
+    Click(f, "AAbortButton");
+    WaitForRun(f.Window->AccuracyTab());
+    for (const QString& panel : AccuracyPanelNames) {
+        EXPECT_TRUE(Text(f, panel).isEmpty()) << panel.toStdString();
+    }
+    EXPECT_TRUE(Text(f, "AProgLabel2").isEmpty());
+    EXPECT_FALSE(f.Find("ASlopeMeanLabel")->isEnabled());
+    EXPECT_FALSE(f.Find("ALinesButton")->isEnabled());
+    EXPECT_TRUE(f.Find("AStartButton")->isEnabled());
+    EXPECT_TRUE(f.Messages.Messages().isEmpty());
+    EXPECT_FALSE(f.Window->AbortFlag());
+}
+
+TEST(AAbortButtonClick, AfterTheRunEndedKeepsTheResults) {
+    MainWindowFixture f;
+    f.Find<QCheckBox>("ASeedCheckBox")->setChecked(true);
+    Click(f, "AStartButton");
+    WaitForRun(f.Window->AccuracyTab());
+    const QString mean = Text(f, "ASlopeMeanPanel");
+    ASSERT_FALSE(mean.isEmpty());
+    f.Window->AccuracyTab()->AAbortButtonClick();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Text(f, "ASlopeMeanPanel"), mean);
+    EXPECT_FALSE(f.Window->AccuracyTab()->RunActive());
+}
+
+TEST(AStartButtonClick, RefusedDesignShowsTheCheckAndClearsNothing) {
+    MainWindowFixture f;
+    f.Find<QCheckBox>("ASeedCheckBox")->setChecked(true);
+    Click(f, "AStartButton");
+    WaitForRun(f.Window->AccuracyTab());
+    const QString mean = Text(f, "ASlopeMeanPanel");
+    {
+        const kvor::HandlersPause pause(f.Window->Context());
+        f.Find<kvor::TQIVNumEdit>("ATargetInterceptNumEdit")->SetValue(-20);
+    }
+    f.Messages.Clear();
+    Click(f, "AStartButton");
+    const kvor::StudyDesign design = f.Window->AccuracyTab()->ReadStudyDesign();
+    const kvor::DesignCheckResult check =
+        kvor::CheckDesign(design, kvor::StudyTab::Accuracy, kvor::ImportedData{});
+    ASSERT_FALSE(check.Passed);
+    ASSERT_EQ(f.Messages.Messages().size(), 1);
+    EXPECT_EQ(f.Messages.Messages()[0].Kind, MessageKind::Information);
+    EXPECT_EQ(f.Messages.Messages()[0].Text.toStdString(), check.Message);
+    EXPECT_EQ(f.Messages.Beeps(), 1);
+    EXPECT_TRUE(f.Find("AMinNumEdit")->hasFocus());
+    EXPECT_EQ(Text(f, "ASlopeMeanPanel"), mean);
+    EXPECT_TRUE(f.Window->isEnabled());
+    EXPECT_FALSE(f.Window->AccuracyTab()->RunActive());
+}
+
+TEST(StartButtonClick, ImportingTabWithoutPairsIsTurnedAway) {
+    for (const char* tab : {"A", "P"}) {
+        SCOPED_TRACE(tab);
+        MainWindowFixture f;
+        const QString t(tab);
+        if (t == "P") {
+            f.Window->pageControl()->setCurrentIndex(1);
+        }
+        Click(f, t + "ReadRadioButton");
+        Click(f, t + "StartButton");
+        ASSERT_EQ(f.Messages.Messages().size(), 1);
+        EXPECT_EQ(f.Messages.Messages()[0].Kind, MessageKind::Error);
+        EXPECT_EQ(f.Messages.Messages()[0].Text, kvor::MainTexts::NoPairsImported);
+        EXPECT_EQ(f.Messages.Beeps(), 1);
+        EXPECT_TRUE(f.Find(t + "ImportButton")->hasFocus());
+        EXPECT_TRUE(f.Window->isEnabled());
+        EXPECT_TRUE(f.Find(t + "StartButton")->isEnabled());
+    }
+}
+
+namespace {
+
+// 3000 pairs whose 17th set of three (pairs 49 to 51) has a single X-value.
+void FailingPool(kvor::ImportedData& pool) {
+    pool.Count = 3000;
+    for (int i = 0; i < pool.Count; ++i) {
+        pool.X[i] = 10 + i % 3 + 0.5 * (i % 7);
+        pool.Y[i] = pool.X[i] + 0.1 * (i % 5);
+    }
+    const double ys[3] = {15.5, 16.25, 17.125};
+    for (int k = 0; k < 3; ++k) {
+        pool.X[48 + k] = 12.5;
+        pool.Y[48 + k] = ys[k];
+    }
+    pool.MinX = 10;
+    pool.MaxX = 15;
+    pool.MinY = 10;
+    pool.MaxY = 15.5;
+}
+
+} // namespace
+
+TEST(AStartButtonClick, FailedSetIsExportedOnYesOnly) {
+    for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+        SCOPED_TRACE(answer == MessageAnswer::Yes ? "Yes" : "No");
+        MainWindowFixture f;
+        QTemporaryDir home;
+        ASSERT_TRUE(home.isValid());
+        f.Window->SetHomeFolder(home.path() + "/");
+        kvor::TAccuracyTab* tab = f.Window->AccuracyTab();
+        Click(f, "AReadRadioButton");
+        FailingPool(tab->ImportedData());
+        tab->ImportCommitted("pairs", "3000", true);
+        Click(f, "ASequentialRadioButton");
+        f.Retype("ASizeSpinEdit", "3");
+        f.Messages.Clear();
+        f.Messages.QueueAnswer(answer);
+        Click(f, "AStartButton");
+        WaitForRun(tab);
+
+        const kvor::AccuracyRunOutcome reference =
+            HeadlessAccuracy(tab->ReadStudyDesign(), &tab->ImportedData());
+        ASSERT_EQ(reference.End, kvor::RunEnd::Failed);
+        ASSERT_EQ(f.Messages.Messages().size(), 1);
+        EXPECT_EQ(f.Messages.Messages()[0].Buttons, kvor::MessageButtons::YesNo);
+        EXPECT_EQ(f.Messages.Messages()[0].Text.toStdString(), reference.Failure->Message);
+        EXPECT_EQ(f.Messages.Beeps(), 1);
+        const QString file = home.path() + "/" + kvor::FailedSetFileName;
+        if (answer == MessageAnswer::Yes) {
+            QFile written(file);
+            ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+            EXPECT_EQ(written.readAll().toStdString(),
+                      kvor::FailedSetFileText(*reference.Failure, '.'));
+        } else {
+            EXPECT_FALSE(QFile::exists(file));
+        }
+        EXPECT_TRUE(Text(f, "ASlopeMeanPanel").isEmpty());
+        EXPECT_TRUE(Text(f, "AProgLabel2").isEmpty());
+        EXPECT_TRUE(f.Find("AStartButton")->isEnabled());
+        EXPECT_FALSE(f.Window->AbortFlag());
+    }
+}
+
+TEST(AStartButtonClick, UnwritableHomeFolderShowsTheWritingError) {
+    MainWindowFixture f;
+    f.Window->SetHomeFolder("/nonexistent-kvor-folder/");
+    kvor::TAccuracyTab* tab = f.Window->AccuracyTab();
+    Click(f, "AReadRadioButton");
+    FailingPool(tab->ImportedData());
+    tab->ImportCommitted("pairs", "3000", true);
+    Click(f, "ASequentialRadioButton");
+    f.Retype("ASizeSpinEdit", "3");
+    f.Messages.Clear();
+    f.Messages.QueueAnswer(MessageAnswer::Yes);
+    Click(f, "AStartButton");
+    WaitForRun(tab);
+    ASSERT_EQ(f.Messages.Messages().size(), 2);
+    EXPECT_EQ(f.Messages.Messages()[1].Kind, MessageKind::Error);
+    EXPECT_EQ(f.Messages.Messages()[1].Text, kvor::FailedSetExportError);
+    EXPECT_EQ(f.Messages.Beeps(), 2);
+}
+
+TEST(TKVORMain, TabChangeIsRefusedWhileARunIsUnderWay) {
+    MainWindowFixture f;
+    LongAccuracyDesign(f);
+    Click(f, "AStartButton");
+    WaitForProgress(f, "AProgLabel2");
+    QTabBar* bar = f.Window->pageControl()->tabBar();
+    const QPoint power = bar->tabRect(1).center();
+    KeyInput::Mouse(bar, QEvent::MouseButtonPress, power);
+    KeyInput::Mouse(bar, QEvent::MouseButtonRelease, power);
+    EXPECT_EQ(f.Window->pageControl()->currentIndex(), 0);
+    Click(f, "AAbortButton");
+    WaitForRun(f.Window->AccuracyTab());
+}
+
+TEST(TKVORMain, ClosingOrDestroyingDuringARunJoinsTheWorker) {
+    for (const bool destroy : {false, true}) {
+        SCOPED_TRACE(destroy ? "destroyed" : "closed");
+        MainWindowFixture f;
+        LongAccuracyDesign(f);
+        Click(f, "AStartButton");
+        WaitForProgress(f, "AProgLabel2");
+        if (destroy) {
+            f.Window.reset(); // must not crash nor leave a thread behind (checked by sanitizers)
+            continue;
+        }
+        f.Window->close();
+        EXPECT_FALSE(f.Window->AccuracyTab()->RunActive());
+        EXPECT_FALSE(f.Window->AbortFlag());
+        EXPECT_TRUE(f.Messages.Messages().isEmpty());
+    }
+}
