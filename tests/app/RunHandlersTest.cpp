@@ -338,3 +338,118 @@ TEST(TKVORMain, ClosingOrDestroyingDuringARunJoinsTheWorker) {
         EXPECT_TRUE(f.Messages.Messages().isEmpty());
     }
 }
+
+namespace {
+
+MainWindowFixture& OnPowerTab(MainWindowFixture& f) {
+    f.Window->pageControl()->setCurrentIndex(1);
+    return f;
+}
+
+const QStringList PowerPanelNames{
+    "PCINPanel", "PCISamplesPanel", "PCIMeanSlopePanel", "PCIMeanInterceptPanel",
+    "PCRNPanel", "PCRSamplesPanel", "PCRMeanSlopePanel", "PCRMeanInterceptPanel"};
+
+} // namespace
+
+TEST(PStartButtonClick, AutomaticRunPaintsBothTablesAndTheRequiredN) {
+    MainWindowFixture f;
+    OnPowerTab(f);
+    f.Retype("PActualSlopeNumEdit", "1.5");
+    Click(f, "PStartButton");
+    EXPECT_FALSE(f.Find("PActualSlopeNumEdit")->isEnabled());
+    WaitForRun(f.Window->PowerTab());
+    const kvor::PowerResults& results = f.Window->PowerTab()->Results();
+    for (const auto& [key, side] :
+         {std::pair<QString, const kvor::DetectionSide*>{"CI", &results.Intervals},
+          {"CR", &results.Region}}) {
+        SCOPED_TRACE(key.toStdString());
+        ASSERT_FALSE(side->TableLines.empty());
+        EXPECT_GT(side->AnswerStore, 0);
+        const auto* image = f.Find<QLabel>("P" + key + "Image");
+        EXPECT_TRUE(image->isVisible());
+        EXPECT_GE(image->height(),
+                  static_cast<int>(side->TableLines.size()) * f.Window->PowerTab()->RowHeight());
+        const kvor::DetectionPanelTexts texts =
+            kvor::PanelTexts(side->AnswerStore, side->Totals, '.');
+        EXPECT_EQ(Text(f, "P" + key + "NPanel").toStdString(), texts.RequiredN);
+        EXPECT_EQ(Text(f, "P" + key + "SamplesPanel").toStdString(), texts.TotalSets);
+        EXPECT_EQ(Text(f, "P" + key + "MeanSlopePanel").toStdString(), texts.MeanSlope);
+        EXPECT_FALSE(texts.TotalSets.empty());
+        EXPECT_TRUE(f.Find("P" + key + "SizeLabel")->isEnabled());
+    }
+    EXPECT_TRUE(f.Find("PVisualiseButton")->isEnabled());
+    EXPECT_TRUE(f.Find("PVisualiseButton")->hasFocus());
+    EXPECT_TRUE(f.Find("PResultsLabel1")->isEnabled());
+    EXPECT_TRUE(Text(f, "PProgLabel2").isEmpty());
+    EXPECT_FALSE(f.Find("PClearButton")->isEnabled());
+    EXPECT_FALSE(f.Window->AbortFlag());
+}
+
+TEST(PStartButtonClick, SpecifiedNRunsAccumulateAndEqualTheHeadlessRun) {
+    MainWindowFixture f;
+    OnPowerTab(f);
+    f.Retype("PActualSlopeNumEdit", "1.2");
+    Click(f, "PManualRadioButton");
+    f.Retype("PNSpinEdit", "20");
+    f.Find<QCheckBox>("PSeedCheckBox")->setChecked(true);
+    kvor::PowerResults reference;
+    std::atomic<bool> go{true};
+    kvor::PowerRunControl control;
+    control.AbortFlag = &go;
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        Click(f, "PStartButton");
+        WaitForRun(f.Window->PowerTab());
+        const kvor::StudyDesign design = f.Window->PowerTab()->ReadStudyDesign();
+        ASSERT_TRUE(kvor::PCalculations(design, nullptr, reference, control).Completed);
+        const kvor::PowerResults& shown = f.Window->PowerTab()->Results();
+        EXPECT_EQ(shown.Intervals.TableLines, reference.Intervals.TableLines);
+        EXPECT_EQ(shown.Region.TableLines, reference.Region.TableLines);
+        const auto texts = kvor::PanelTexts(0, reference.Region.Totals, '.');
+        EXPECT_EQ(Text(f, "PCRSamplesPanel").toStdString(), texts.TotalSets);
+        EXPECT_EQ(Text(f, "PCRMeanSlopePanel").toStdString(), texts.MeanSlope);
+        EXPECT_TRUE(Text(f, "PCINPanel").isEmpty());
+        EXPECT_FALSE(f.Find("PCISizeLabel")->isEnabled());
+        EXPECT_TRUE(f.Find("PCISamplesLabel")->isEnabled());
+        EXPECT_TRUE(f.Find("PClearButton")->isEnabled());
+    }
+    EXPECT_EQ(f.Window->PowerTab()->Results().Intervals.TableLines.size(), 2u);
+
+    Click(f, "PClearButton");
+    EXPECT_TRUE(f.Window->PowerTab()->Results().Intervals.TableLines.empty());
+    EXPECT_EQ(f.Window->PowerTab()->Results().Region.Totals.Count, 0);
+    for (const QString& panel : PowerPanelNames) {
+        EXPECT_TRUE(Text(f, panel).isEmpty()) << panel.toStdString();
+    }
+    EXPECT_FALSE(f.Find("PClearButton")->isEnabled());
+    EXPECT_TRUE(f.Find("PStartButton")->hasFocus());
+}
+
+TEST(PAbortButtonClick, AbortEmptiesBothTables) {
+    MainWindowFixture f;
+    OnPowerTab(f);
+    f.Retype("PActualSlopeNumEdit", "1.001");
+    f.Retype("PMaxSamplesSpinEdit", "10000");
+    Click(f, "PStartButton");
+    // The tables are refreshed while the search goes on.
+    QElapsedTimer waited;
+    waited.start();
+    while (!f.Find("PCIImage")->isVisible() && waited.elapsed() < 60000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_TRUE(f.Find("PCIImage")->isVisible());
+    EXPECT_FALSE(Text(f, "PCISamplesPanel").isEmpty());
+    Click(f, "PAbortButton");
+    WaitForRun(f.Window->PowerTab());
+    EXPECT_FALSE(f.Find("PCIImage")->isVisible());
+    EXPECT_FALSE(f.Find("PCRImage")->isVisible());
+    for (const QString& panel : PowerPanelNames) {
+        EXPECT_TRUE(Text(f, panel).isEmpty()) << panel.toStdString();
+    }
+    EXPECT_TRUE(f.Window->PowerTab()->Results().Intervals.TableLines.empty());
+    EXPECT_TRUE(f.Window->PowerTab()->Results().Region.TableLines.empty());
+    EXPECT_FALSE(f.Find("PVisualiseButton")->isEnabled());
+    EXPECT_TRUE(f.Find("PStartButton")->hasFocus());
+    EXPECT_FALSE(f.Window->AbortFlag());
+}
