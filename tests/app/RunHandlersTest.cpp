@@ -25,8 +25,10 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 using kvor::MessageAnswer;
 using kvor::MessageKind;
@@ -452,4 +454,160 @@ TEST(PAbortButtonClick, AbortEmptiesBothTables) {
     EXPECT_FALSE(f.Find("PVisualiseButton")->isEnabled());
     EXPECT_TRUE(f.Find("PStartButton")->hasFocus());
     EXPECT_FALSE(f.Window->AbortFlag());
+}
+
+namespace {
+
+struct EnabledCase {
+    const char* Name;
+    std::function<void(MainWindowFixture&)> Setup;
+    std::function<void(MainWindowFixture&)> Reopen;
+    std::vector<std::pair<const char*, bool>> Expected;
+};
+
+void Import3000(MainWindowFixture& f, kvor::TStudyTab* tab, const QString& letter) {
+    Click(f, letter + "ReadRadioButton");
+    FailingPool(tab->ImportedData());
+    tab->ImportCommitted("pairs", "3000", true);
+}
+
+} // namespace
+
+TEST(Reopen, EnablesExactlyTheListedControls) {
+    const auto accuracy = [](bool completed) {
+        return [completed](MainWindowFixture& f) {
+            f.Window->AccuracyTab()->AShutDown();
+            f.Window->AccuracyTab()->AReopen(completed);
+        };
+    };
+    const auto power = [](MainWindowFixture& f) {
+        f.Window->PowerTab()->PShutDown();
+        f.Window->PowerTab()->PReopen();
+    };
+    const auto none = [](MainWindowFixture&) {};
+    const std::vector<std::pair<const char*, bool>> generateOls{
+        {"ADataGroupBox", true},      {"AGenerateRadioButton", true},
+        {"AReadRadioButton", true},   {"AMinNumEdit", true},
+        {"AMaxLabel", true},          {"ASkewedRadioButton", true},
+        {"AConstantNumEdit", true},   {"AAssignButton", true},
+        {"AVFButton", true},          {"ATargetSlopeNumEdit", true},
+        {"ASamplesSpinEdit", true},   {"ASizeLabel", true},
+        {"ADemingRadioButton", true}, {"ASeedCheckBox", true},
+        {"AStartButton", true},       {"APrintButton", true},
+        {"AHelpButton", true},        {"ABeepCheckBox", true},
+        {"ACloseButton", true},       {"AImportButton", false},
+        {"AVIButton", false},         {"AAbortButton", false},
+        {"ASamplingGroupBox", false}, {"AXB1Edit", false}};
+    auto withResults = [&generateOls](bool on) {
+        auto expected = generateOls;
+        for (const char* name : {"ASlopeMeanLabel", "A95CRLabel", "ALinesButton"}) {
+            expected.emplace_back(name, on);
+        }
+        return expected;
+    };
+    const std::vector<EnabledCase> cases{
+        {"Accuracy completed", none, accuracy(true), withResults(true)},
+        {"Accuracy aborted", none, accuracy(false), withResults(false)},
+        {"Accuracy Deming",
+         [](MainWindowFixture& f) { Click(f, "ADemingRadioButton"); },
+         accuracy(false),
+         {{"AXGroupBox", true}, {"AXB1Edit", true}, {"AXJEdit", true}, {"AYB2Edit", true}}},
+        {"Accuracy importing",
+         [](MainWindowFixture& f) { Import3000(f, f.Window->AccuracyTab(), "A"); },
+         accuracy(true),
+         {{"AImportButton", true},
+          {"AVIButton", true},
+          {"ASamplingGroupBox", true},
+          {"ASequentialRadioButton", true},
+          {"AFileLabel1", true},
+          {"AMinNumEdit", false},
+          {"AUniformRadioButton", false},
+          {"AConstantNumEdit", false},
+          {"AAssignButton", true},
+          {"AVFButton", false}}},
+        {"Power automatic",
+         [](MainWindowFixture& f) { OnPowerTab(f); },
+         power,
+         {{"PActualSlopeNumEdit", true},
+          {"PowerLabel", true},
+          {"PDetectionComboBox", true},
+          {"PSignificanceComboBox", true},
+          {"PAutoRadioButton", true},
+          {"PMaxSamplesSpinEdit", true},
+          {"PMinNumEdit", true},
+          {"PAssignButton", true},
+          {"PClearButton", false},
+          {"PNSpinEdit", false},
+          {"PSeedCheckBox", false},
+          {"PVisualiseButton", false},
+          {"PAbortButton", false},
+          {"PStartButton", true},
+          {"PCopyButton", true}}},
+        {"Power specified N",
+         [](MainWindowFixture& f) {
+             OnPowerTab(f);
+             Click(f, "PManualRadioButton");
+         },
+         power,
+         {{"PClearButton", true},
+          {"PNLabel", true},
+          {"PNSpinEdit", true},
+          {"PSeedCheckBox", true}}},
+        {"Power importing without pairs",
+         [](MainWindowFixture& f) {
+             OnPowerTab(f);
+             Click(f, "PReadRadioButton");
+         },
+         power,
+         {{"PImportButton", true},
+          {"PVIButton", false},
+          {"PAssignButton", true},
+          {"PActualSlopeNumEdit", false},
+          {"PMinNumEdit", false},
+          {"PTargetSlopeNumEdit", true}}},
+    };
+    for (const EnabledCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        MainWindowFixture f;
+        c.Setup(f);
+        c.Reopen(f);
+        for (const auto& [name, enabled] : c.Expected) {
+            EXPECT_EQ(f.Find(name)->isEnabled(), enabled) << name;
+        }
+    }
+}
+
+TEST(AAssignButtonClick, EqualSettingsChangeNothingAndKeepTheResults) {
+    MainWindowFixture f;
+    f.Find<QCheckBox>("ASeedCheckBox")->setChecked(true);
+    Click(f, "AStartButton");
+    WaitForRun(f.Window->AccuracyTab());
+    const QString mean = Text(f, "ASlopeMeanPanel");
+    ASSERT_FALSE(mean.isEmpty());
+    Click(f, "AAssignButton");
+    EXPECT_EQ(Text(f, "ASlopeMeanPanel"), mean);
+    EXPECT_TRUE(f.Find("ASlopeMeanLabel")->isEnabled());
+    EXPECT_TRUE(f.Find<QRadioButton>("AOLSRadioButton")->isChecked());
+}
+
+TEST(AAssignButtonClick, CopiesWlsFormFourAndB3FromThePowerTab) {
+    MainWindowFixture f;
+    OnPowerTab(f);
+    Click(f, "PWLSRadioButton");
+    Click(f, "PYF4RadioButton");
+    f.Retype("PYB3Edit", "2");
+    f.Window->pageControl()->setCurrentIndex(0);
+    Click(f, "AAssignButton");
+    EXPECT_TRUE(f.Find<QRadioButton>("AWLSRadioButton")->isChecked());
+    EXPECT_TRUE(f.Find<QRadioButton>("AYF4RadioButton")->isChecked());
+    EXPECT_TRUE(f.Find("AYB3Edit")->isVisible());
+    EXPECT_TRUE(f.Find("AYB3Edit")->isEnabled());
+    EXPECT_EQ(f.Find<kvor::TQIVNumEdit>("AYB3Edit")->Value(), 2);
+    EXPECT_TRUE(f.Window->HandlersActive());
+    // The other way round nothing differs any more.
+    const QString b3 = f.Find<kvor::TQIVNumEdit>("PYB3Edit")->text();
+    f.Window->pageControl()->setCurrentIndex(1);
+    Click(f, "PAssignButton");
+    EXPECT_EQ(f.Find<kvor::TQIVNumEdit>("PYB3Edit")->text(), b3);
+    EXPECT_TRUE(f.Find<QRadioButton>("PWLSRadioButton")->isChecked());
 }
