@@ -468,6 +468,7 @@ void TPowerTab::DrawSide(Criterion criterion, const SideView& view, bool scroll)
         m_panels[first + i]->setText(QString::fromStdString(*panelTexts[i]));
     }
     if (view.Lines.empty()) {
+        image->hide(); // a cleared side
         return;
     }
     const int lines = static_cast<int>(view.Lines.size());
