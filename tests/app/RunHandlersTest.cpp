@@ -4,6 +4,7 @@
 #include "app/MainTexts.h"
 #include "app/PowerTab.h"
 #include "app/QIVNumEdit.h"
+#include "app/QIVSpinEdit.h"
 #include "engine/ImportedData.h"
 #include "engine/RunResults.h"
 #include "studies/AccuracyRun.h"
@@ -610,4 +611,46 @@ TEST(AAssignButtonClick, CopiesWlsFormFourAndB3FromThePowerTab) {
     Click(f, "PAssignButton");
     EXPECT_EQ(f.Find<kvor::TQIVNumEdit>("PYB3Edit")->text(), b3);
     EXPECT_TRUE(f.Find<QRadioButton>("PWLSRadioButton")->isChecked());
+}
+
+namespace {
+
+// Answers the failure question by closing the main window first.
+class ClosingMessages final : public kvor::MessageService {
+public:
+    void MessageBeep() override {}
+    MessageAnswer ShowMessage(MessageKind, const QString&, kvor::MessageButtons buttons) override {
+        if (buttons == kvor::MessageButtons::YesNo && Window != nullptr) {
+            ++Questions;
+            Window->close();
+        }
+        return MessageAnswer::No;
+    }
+
+    kvor::TKVORMain* Window = nullptr;
+    int Questions = 0;
+};
+
+} // namespace
+
+TEST(AStartButtonClick, ClosingDuringTheFailureQuestionEndsCleanly) {
+    ClosingMessages messages;
+    kvor::ScriptedSystemSettings settings;
+    auto window = std::make_unique<kvor::TKVORMain>(&messages, &settings);
+    messages.Window = window.get();
+    window->show();
+    QApplication::processEvents();
+    kvor::TAccuracyTab* tab = window->AccuracyTab();
+    window->findChild<QAbstractButton*>("AReadRadioButton")->click();
+    FailingPool(tab->ImportedData());
+    tab->ImportCommitted("pairs", "3000", true);
+    window->findChild<QAbstractButton*>("ASequentialRadioButton")->click();
+    window->findChild<kvor::TQIVSpinEdit*>("ASizeSpinEdit")->SetValue(3);
+    window->findChild<QAbstractButton*>("AStartButton")->click();
+    WaitForRun(tab);
+    EXPECT_EQ(messages.Questions, 1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->AbortFlag());
+    EXPECT_TRUE(window->findChild<QLabel*>("ASlopeMeanPanel")->text().isEmpty());
+    window.reset();
 }
