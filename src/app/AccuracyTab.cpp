@@ -306,10 +306,6 @@ StudyDesign TAccuracyTab::ReadStudyDesign() const {
     return design;
 }
 
-} // namespace kvor
-
-namespace kvor {
-
 void TAccuracyTab::AStartButtonClick() {
     if (RunActive() || m_context.RunUnderWay()) {
         return;

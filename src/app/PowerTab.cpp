@@ -378,10 +378,6 @@ StudyDesign TPowerTab::ReadStudyDesign() const {
     return design;
 }
 
-} // namespace kvor
-
-namespace kvor {
-
 namespace {
 
 QFont TableFont() {
