@@ -2,25 +2,15 @@
 
 #include "app/EditKeyRules.h"
 #include "app/NumEditFormat.h"
-#include "platform/MessageService.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QMenu>
-#include <QMouseEvent>
 
 #include <algorithm>
-#include <memory>
 
 namespace kvor {
 
-TQIVNumEdit::TQIVNumEdit(QWidget* parent) : QLineEdit(parent) {
-    setText(QStringLiteral("0"));
-    setAcceptDrops(false);
-}
+TQIVNumEdit::TQIVNumEdit(QWidget* parent) : TQIVEdit(parent) {}
 
 bool TQIVNumEdit::IsPartial() const {
     const QString t = text();
@@ -61,14 +51,6 @@ void TQIVNumEdit::DoExit() {
     emit Exit();
 }
 
-void TQIVNumEdit::Beep() {
-    if (m_messages != nullptr) {
-        m_messages->MessageBeep();
-    } else {
-        QApplication::beep();
-    }
-}
-
 bool TQIVNumEdit::AcceptsCharacter(QChar c) const {
     const bool minusAtFront = EditKeyRules::HoldsOutsideSelection(*this, QLatin1Char('-')) &&
                               EditKeyRules::InsertPosition(*this) == 0;
@@ -98,7 +80,7 @@ void TQIVNumEdit::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_Backspace || key == Qt::Key_Escape || event->text().isEmpty() ||
         !event->text().front().isPrint() ||
         (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
-        QLineEdit::keyPressEvent(event);
+        TQIVEdit::keyPressEvent(event);
         return;
     }
     QChar c = event->text().front();
@@ -113,49 +95,8 @@ void TQIVNumEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QKeyEvent typed(event->type(), key, event->modifiers(), QString(c), event->isAutoRepeat());
-    QLineEdit::keyPressEvent(&typed);
+    TQIVEdit::keyPressEvent(&typed);
     event->setAccepted(typed.isAccepted());
-}
-
-void TQIVNumEdit::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-        reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason) {
-        selectAll();
-    }
-}
-
-void TQIVNumEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    // Leaving the window is not leaving the edit.
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
-        DoExit();
-    }
-}
-
-void TQIVNumEdit::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton) {
-        event->accept(); // selection paste
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-}
-
-void TQIVNumEdit::contextMenuEvent(QContextMenuEvent* event) {
-    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    EditKeyRules::RemoveCutAndPaste(*menu);
-    menu->exec(event->globalPos());
-}
-
-QSize TQIVNumEdit::minimumSizeHint() const {
-    const QSize base = QLineEdit::minimumSizeHint();
-    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
-}
-
-QSize TQIVNumEdit::sizeHint() const {
-    const QSize base = QLineEdit::sizeHint();
-    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
 }
 
 } // namespace kvor

@@ -1,13 +1,9 @@
 #include "app/QIVSpinEdit.h"
 
 #include "app/EditKeyRules.h"
-#include "platform/MessageService.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
@@ -15,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
 
 namespace kvor {
 
@@ -145,10 +140,7 @@ void TQIVSpinButton::resizeEvent(QResizeEvent*) {
     m_down->setGeometry(0, half - 1, width(), height() - half + 1);
 }
 
-TQIVSpinEdit::TQIVSpinEdit(QWidget* parent)
-    : QLineEdit(parent), m_button(new TQIVSpinButton(this)) {
-    setText(QStringLiteral("0"));
-    setAcceptDrops(false);
+TQIVSpinEdit::TQIVSpinEdit(QWidget* parent) : TQIVEdit(parent), m_button(new TQIVSpinButton(this)) {
     connect(m_button->UpButton(), &QAbstractButton::pressed, this,
             &TQIVSpinEdit::TakeFocusFromButton);
     connect(m_button->DownButton(), &QAbstractButton::pressed, this,
@@ -226,14 +218,6 @@ void TQIVSpinEdit::DoExit() {
     emit Exit();
 }
 
-void TQIVSpinEdit::Beep() {
-    if (m_messages != nullptr) {
-        m_messages->MessageBeep();
-    } else {
-        QApplication::beep();
-    }
-}
-
 bool TQIVSpinEdit::AcceptsCharacter(QChar c) const {
     const bool minusAtFront = EditKeyRules::HoldsOutsideSelection(*this, QLatin1Char('-')) &&
                               EditKeyRules::InsertPosition(*this) == 0;
@@ -270,8 +254,8 @@ void TQIVSpinEdit::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_Backspace || key == Qt::Key_Escape || event->text().isEmpty() ||
         !event->text().front().isPrint() ||
         (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
-        if (m_editorEnabled || key != Qt::Key_Backspace) {
-            QLineEdit::keyPressEvent(event);
+        if (EditorEnabled() || key != Qt::Key_Backspace) {
+            TQIVEdit::keyPressEvent(event);
         }
         return;
     }
@@ -280,63 +264,23 @@ void TQIVSpinEdit::keyPressEvent(QKeyEvent* event) {
         Beep();
         return;
     }
-    if (m_editorEnabled) {
-        QLineEdit::keyPressEvent(event);
+    if (EditorEnabled()) {
+        TQIVEdit::keyPressEvent(event);
     }
-}
-
-void TQIVSpinEdit::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-        reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason) {
-        selectAll();
-    }
-}
-
-void TQIVSpinEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
-        DoExit();
-    }
-}
-
-void TQIVSpinEdit::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton) {
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-}
-
-void TQIVSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
-    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    EditKeyRules::RemoveCutAndPaste(*menu);
-    menu->exec(event->globalPos());
 }
 
 void TQIVSpinEdit::resizeEvent(QResizeEvent* event) {
-    QLineEdit::resizeEvent(event);
+    TQIVEdit::resizeEvent(event);
     const int buttonWidth = 15;
     m_button->setGeometry(width() - buttonWidth - 1, 1, buttonWidth, height() - 2);
     setTextMargins(0, 0, buttonWidth, 0);
 }
 
 void TQIVSpinEdit::changeEvent(QEvent* event) {
-    QLineEdit::changeEvent(event);
+    TQIVEdit::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) {
         m_button->setEnabled(isEnabled());
     }
-}
-
-QSize TQIVSpinEdit::minimumSizeHint() const {
-    const QSize base = QLineEdit::minimumSizeHint();
-    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
-}
-
-QSize TQIVSpinEdit::sizeHint() const {
-    const QSize base = QLineEdit::sizeHint();
-    return {base.width(), std::max(base.height(), EditKeyRules::MinimumEditHeight(*this))};
 }
 
 } // namespace kvor

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "app/QIVEdit.h"
+
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QWidget>
 
 class QTimer;
 
 namespace kvor {
-
-class MessageService;
 
 // A flat arrow button that repeats while held: first 400 ms after the press, then every 100 ms.
 class TQIVTimerSpeedButton : public QAbstractButton {
@@ -69,7 +68,7 @@ private:
 
 // Edit for a whole number between MinValue and MaxValue, with repeating up/down buttons and the
 // arrow keys stepping by Increment.
-class TQIVSpinEdit : public QLineEdit {
+class TQIVSpinEdit : public TQIVEdit {
     Q_OBJECT
 
 public:
@@ -85,11 +84,6 @@ public:
     int Value() const;
     void SetValue(int value);
 
-    bool EditorEnabled() const { return m_editorEnabled; }
-    void SetEditorEnabled(bool enabled) { m_editorEnabled = enabled; }
-
-    void SetMessageService(MessageService* service) { m_messages = service; }
-
     TQIVSpinButton* Button() const { return m_button; }
 
     // Empty or "-" alone.
@@ -97,20 +91,10 @@ public:
 
     void UpClick();
     void DownClick();
-    void DoExit();
-
-    QSize minimumSizeHint() const override;
-    QSize sizeHint() const override;
-
-signals:
-    void Exit();
+    void DoExit() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -119,14 +103,11 @@ private:
     bool InBounds(int value) const;
     int Clamped(int value) const;
     void StepBy(int delta);
-    void Beep();
     void TakeFocusFromButton();
 
     int m_minValue = 0;
     int m_maxValue = 0;
     int m_increment = 1;
-    bool m_editorEnabled = true;
-    MessageService* m_messages = nullptr;
     TQIVSpinButton* m_button;
 };
 
