@@ -26,15 +26,7 @@ namespace kvor {
 
 namespace {
 
-QLabel* Panel(QWidget* parent, const QString& name, int help) {
-    auto* panel = ControlFactory::Label(parent, name, QString());
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setMinimumWidth(110);
-    panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetHelpContext(panel, help);
-    return panel;
-}
+constexpr int ResultPanelWidth = 110;
 
 QLabel* ResultLabel(QWidget* parent, const QString& name, const QString& text, int help) {
     auto* label = ControlFactory::Label(parent, name, text);
@@ -150,10 +142,12 @@ QWidget* TAccuracyTab::BuildResults() {
         auto* sdLabel = ResultLabel(group, "A" + name + "SDLabel", MainTexts::SD, fit.Help + 1);
         auto* zLabel = ResultLabel(group, "A" + name + "ZCaption", MainTexts::Z, fit.Help + 2);
         auto* pLabel = ResultLabel(group, "A" + name + "PCaption", MainTexts::P, fit.Help + 2);
-        auto* mean = Panel(group, "A" + name + "MeanPanel", fit.Help);
-        auto* sd = Panel(group, "A" + name + "SDPanel", fit.Help + 1);
-        auto* z = Panel(group, fit.Z, fit.Help + 2);
-        auto* p = Panel(group, fit.P, fit.Help + 2);
+        auto* mean = ControlFactory::ResultPanel(group, "A" + name + "MeanPanel", fit.Help,
+                                                 ResultPanelWidth);
+        auto* sd = ControlFactory::ResultPanel(group, "A" + name + "SDPanel", fit.Help + 1,
+                                               ResultPanelWidth);
+        auto* z = ControlFactory::ResultPanel(group, fit.Z, fit.Help + 2, ResultPanelWidth);
+        auto* p = ControlFactory::ResultPanel(group, fit.P, fit.Help + 2, ResultPanelWidth);
         fits->addWidget(meanLabel, r, 0);
         fits->addWidget(mean, r, 1);
         fits->addWidget(sdLabel, r, 2);
@@ -205,7 +199,8 @@ QWidget* TAccuracyTab::BuildResults() {
             auto* label =
                 ResultLabel(group, key + "Label", level == 2 ? MainTexts::At95 : MainTexts::At99,
                             column.Help + level - 2);
-            auto* panel = Panel(group, key + "Panel", column.Help + level - 2);
+            auto* panel = ControlFactory::ResultPanel(group, key + "Panel", column.Help + level - 2,
+                                                      ResultPanelWidth);
             panel->setMinimumWidth(70);
             enclosure->addWidget(label, level, c);
             enclosure->addWidget(panel, level, c + 1);

@@ -36,6 +36,16 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text) {
     return Named(new QLabel(text, parent), name, 0);
 }
 
+QLabel* ResultPanel(QWidget* parent, const QString& name, int help, int minimumWidth) {
+    auto* panel = Label(parent, name, QString());
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setMinimumWidth(minimumWidth);
+    panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetHelpContext(panel, help);
+    return panel;
+}
+
 QRadioButton* Radio(QWidget* parent, const QString& name, const QString& text, int help) {
     return Named(new QRadioButton(text, parent), name, help);
 }

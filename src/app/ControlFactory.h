@@ -18,6 +18,8 @@ class TQIVSpinEdit;
 namespace ControlFactory {
 
 QLabel* Label(QWidget* parent, const QString& name, const QString& text);
+// A sunken, right-aligned panel that shows one result.
+QLabel* ResultPanel(QWidget* parent, const QString& name, int help, int minimumWidth);
 QRadioButton* Radio(QWidget* parent, const QString& name, const QString& text, int help);
 QCheckBox* Check(QWidget* parent, const QString& name, const QString& text, int help);
 QPushButton* Button(QWidget* parent, const QString& name, const QString& text, int help);

@@ -33,15 +33,7 @@ namespace kvor {
 
 namespace {
 
-QLabel* Panel(QWidget* parent, const QString& name, int help) {
-    auto* panel = ControlFactory::Label(parent, name, QString());
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setMinimumWidth(80);
-    panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetHelpContext(panel, help);
-    return panel;
-}
+constexpr int ResultPanelWidth = 80;
 
 QComboBox* DropDown(QWidget* parent, const QString& name, int help) {
     auto* box = new QComboBox(parent);
@@ -224,7 +216,8 @@ QWidget* TPowerTab::BuildResults() {
         const char* panels[4] = {"N", "Samples", "MeanSlope", "MeanIntercept"};
         for (int i = 0; i < 4; ++i) {
             auto* label = Label(group, "P" + key + names[i] + "Label", captions[i]);
-            auto* panel = Panel(group, "P" + key + panels[i] + "Panel", side.Help + 2 + i);
+            auto* panel = ControlFactory::ResultPanel(group, "P" + key + panels[i] + "Panel",
+                                                      side.Help + 2 + i, ResultPanelWidth);
             SetHelpContext(label, side.Help + 2 + i);
             label->setEnabled(false);
             column->addWidget(label, 2 + i, 2, Qt::AlignRight);
