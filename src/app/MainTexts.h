@@ -93,30 +93,8 @@ inline constexpr const char* At99 = "99%:";
 inline constexpr const char* ViewResults = "View Res&ults";
 
 // Power results
-inline constexpr const char* DetectionResultsGroup = " Detection Results ";
-inline constexpr const char* CIHeader = "Confidence Intervals";
-inline constexpr const char* CRHeader = "Confidence Region";
-inline constexpr const char* TableHeader = "   N       Detection    Data sets";
-inline constexpr const char* RequiredN = "Required N:";
 inline constexpr const char* MeanSlope = "Mean Slope:";
-inline constexpr const char* TotalDataSets = "Total data sets:";
 inline constexpr const char* Visualise = "Visualise";
-inline constexpr const char* CINote95Initial =
-    "95% confidence interval for either Slope or Intercept failed to enclose the Ideal "
-    "relationship value.";
-inline constexpr const char* CRNote95Initial =
-    "Joint 95% Slope, Intercept confidence region failed to enclose the Ideal relationship "
-    "[Slope, Intercept] point.";
-inline constexpr const char* CINote95 = "95% confidence interval for either Slope  or Intercept "
-                                        "failed to enclose the Ideal relationship value.";
-inline constexpr const char* CRNote95 =
-    "Joint 95% Slope, Intercept confidence region failed to enclose the Ideal [Slope, Intercept] "
-    "point.";
-inline constexpr const char* CINote99 = "99% confidence interval for either Slope  or Intercept "
-                                        "failed to enclose the Ideal relationship value.";
-inline constexpr const char* CRNote99 =
-    "Joint 99% Slope, Intercept confidence region failed to enclose the Ideal [Slope, Intercept] "
-    "point.";
 
 // Lower button row
 inline constexpr const char* Copy = "&Copy";

@@ -11,6 +11,7 @@
 #include "app/VarianceGroup.h"
 #include "platform/MessageService.h"
 #include "studies/DetectionPanels.h"
+#include "studies/PowerTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -171,7 +172,7 @@ QWidget* TPowerTab::BuildDesignGroup() {
 
 QWidget* TPowerTab::BuildResults() {
     using namespace ControlFactory;
-    auto* group = new QGroupBox(MainTexts::DetectionResultsGroup, this);
+    auto* group = new QGroupBox(PowerTexts::ResultsCaption, this);
     group->setObjectName("PResultsGroupBox");
     auto* row = new QHBoxLayout(group);
     row->setContentsMargins(8, 4, 8, 6);
@@ -180,13 +181,14 @@ QWidget* TPowerTab::BuildResults() {
         const char* Header;
         int Help;
     };
-    const Side sides[] = {{"CI", MainTexts::CIHeader, 432}, {"CR", MainTexts::CRHeader, 440}};
+    const Side sides[] = {{"CI", PowerTexts::IntervalsHeader, 432},
+                          {"CR", PowerTexts::RegionHeader, 440}};
     for (const Side& side : sides) {
         const QString key(side.Key);
         auto* column = new QGridLayout;
         column->setVerticalSpacing(2);
         auto* header = Label(group, key + "HeaderLabel", side.Header);
-        auto* listHeader = Label(group, "P" + key + "HeaderLabel", MainTexts::TableHeader);
+        auto* listHeader = Label(group, "P" + key + "HeaderLabel", PowerTexts::ColumnHeads);
         QFont mono(QStringLiteral("Courier New"), 9);
         mono.setStyleHint(QFont::TypeWriter);
         listHeader->setFont(mono);
@@ -210,7 +212,7 @@ QWidget* TPowerTab::BuildResults() {
         column->addWidget(header, 0, 0, 1, 4);
         column->addWidget(listHeader, 1, 0, 1, 2);
         column->addWidget(scroll, 2, 0, 4, 2);
-        const char* captions[4] = {MainTexts::RequiredN, MainTexts::TotalDataSets,
+        const char* captions[4] = {PowerTexts::RequiredNLabel, PowerTexts::TotalSetsLabel,
                                    MainTexts::MeanSlope, MainTexts::Intercept};
         const char* names[4] = {"Size", "Samples", "MeanSlope", "MeanIntercept"};
         const char* panels[4] = {"N", "Samples", "MeanSlope", "MeanIntercept"};
@@ -232,8 +234,8 @@ QWidget* TPowerTab::BuildResults() {
         row->addSpacing(10);
     }
     auto* notes = new QVBoxLayout;
-    m_resultsLabel1 = Label(group, "PResultsLabel1", MainTexts::CINote95Initial);
-    m_resultsLabel2 = Label(group, "PResultsLabel2", MainTexts::CRNote95Initial);
+    m_resultsLabel1 = Label(group, "PResultsLabel1", PowerTexts::IntervalsExplanationAtStart);
+    m_resultsLabel2 = Label(group, "PResultsLabel2", PowerTexts::RegionExplanationAtStart);
     for (QLabel* note : {m_resultsLabel1, m_resultsLabel2}) {
         note->setWordWrap(true);
         note->setEnabled(false);
@@ -282,8 +284,8 @@ void TPowerTab::PSignificanceComboBoxChange() {
         return;
     }
     m_significanceIndex = index;
-    m_resultsLabel1->setText(index == 0 ? MainTexts::CINote95 : MainTexts::CINote99);
-    m_resultsLabel2->setText(index == 0 ? MainTexts::CRNote95 : MainTexts::CRNote99);
+    m_resultsLabel1->setText(PowerTexts::IntervalsExplanation[index == 0 ? 0 : 1]);
+    m_resultsLabel2->setText(PowerTexts::RegionExplanation[index == 0 ? 0 : 1]);
     ResetResults();
 }
 
