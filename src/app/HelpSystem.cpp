@@ -1,16 +1,13 @@
 #include "app/HelpSystem.h"
 
 #include "app/HelpContext.h"
+#include "app/HelpPopup.h"
 
 #include <QFile>
 #include <QFont>
-#include <QLabel>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QWidget>
-
-#include <algorithm>
 
 // Resources of a static library are registered by hand.
 static void InitHelpResources() {
@@ -127,35 +124,18 @@ bool THelpSystem::ShowPopup(QWidget* target, QPoint cursor) {
         return false;
     }
     const QRect area(target->mapToGlobal(QPoint(0, 0)), target->size());
-    const QPoint at = PopupPosition(area, cursor);
     if (m_popup.isNull()) {
-        m_popup = new QLabel(nullptr, Qt::Popup | Qt::FramelessWindowHint);
-        m_popup->setObjectName("KVORHelpPopup");
+        m_popup = new THelpPopup;
         m_popup->setAttribute(Qt::WA_DeleteOnClose);
-        m_popup->setWordWrap(true);
-        m_popup->setMargin(6);
-        m_popup->setFrameShape(QFrame::Box);
-        m_popup->setFont(QFont(QStringLiteral("Arial"), 9));
-        m_popup->setAutoFillBackground(true);
-        QPalette colours = m_popup->palette();
-        colours.setColor(QPalette::Window, QColor(255, 255, 234));
-        m_popup->setPalette(colours);
-        m_popup->setMaximumWidth(360);
     }
-    m_popup->setText(text);
-    m_popup->adjustSize();
-    // The popup is centred horizontally on its point and kept on the screen.
-    QPoint topLeft(at.x() - m_popup->width() / 2, at.y());
-    if (const QScreen* screen = target->screen()) {
-        const QRect bounds = screen->availableGeometry();
-        topLeft.setX(std::clamp(topLeft.x(), bounds.left(),
-                                std::max(bounds.left(), bounds.right() - m_popup->width())));
-        topLeft.setY(std::clamp(topLeft.y(), bounds.top(),
-                                std::max(bounds.top(), bounds.bottom() - m_popup->height())));
-    }
-    m_popup->move(topLeft);
-    m_popup->show();
+    m_popup->ShowText(text, PopupPosition(area, cursor), *target);
     return true;
+}
+
+void THelpSystem::ClosePopup() {
+    if (!m_popup.isNull()) {
+        m_popup->close();
+    }
 }
 
 void THelpSystem::CloseHelpWindow() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/HelpPopup.h"
+
 #include <QLabel>
 #include <QMap>
 #include <QObject>
@@ -40,11 +42,13 @@ public:
 
     QWidget* HelpWindow() const;
     QLabel* Popup() const { return m_popup; }
+    // Closes the popup if it is shown.
+    void ClosePopup();
 
 private:
     QMap<int, QString> m_popups;
     QPointer<QTextBrowser> m_window;
-    QPointer<QLabel> m_popup;
+    QPointer<THelpPopup> m_popup;
 };
 
 // Where a control's popup appears: at the cursor over a tall control (when the cursor lies on

@@ -298,6 +298,7 @@ TStudyTab* TKVORMain::ShownTab() const {
 
 void TKVORMain::closeEvent(QCloseEvent* event) {
     m_help->CloseHelpWindow();
+    m_help->ClosePopup();
     // A run under way notices the cleared flag at its next check and stops; its worker is
     // joined before the window goes.
     AbortFlag() = false;
