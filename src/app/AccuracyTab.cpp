@@ -26,8 +26,6 @@ namespace kvor {
 
 namespace {
 
-constexpr int ResultPanelWidth = 110;
-
 QLabel* ResultLabel(QWidget* parent, const QString& name, const QString& text, int help) {
     auto* label = ControlFactory::Label(parent, name, text);
     SetHelpContext(label, help);
@@ -52,6 +50,7 @@ TAccuracyTab::TAccuracyTab(MainContext& context, QWidget* parent)
     m_randomRadio = Radio(m_samplingGroup, "ARandomRadioButton", MainTexts::RandomDraw, 226);
     m_sequentialRadio =
         Radio(m_samplingGroup, "ASequentialRadioButton", MainTexts::SequentialDraw, 228);
+    Exclusive(this, {m_randomRadio, m_sequentialRadio});
     m_randomRadio->setChecked(true);
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_samplingGroup, m_randomRadio, m_sequentialRadio}) {
@@ -142,12 +141,15 @@ QWidget* TAccuracyTab::BuildResults() {
         auto* sdLabel = ResultLabel(group, "A" + name + "SDLabel", MainTexts::SD, fit.Help + 1);
         auto* zLabel = ResultLabel(group, "A" + name + "ZCaption", MainTexts::Z, fit.Help + 2);
         auto* pLabel = ResultLabel(group, "A" + name + "PCaption", MainTexts::P, fit.Help + 2);
-        auto* mean = ControlFactory::ResultPanel(group, "A" + name + "MeanPanel", fit.Help,
-                                                 ResultPanelWidth);
-        auto* sd = ControlFactory::ResultPanel(group, "A" + name + "SDPanel", fit.Help + 1,
-                                               ResultPanelWidth);
-        auto* z = ControlFactory::ResultPanel(group, fit.Z, fit.Help + 2, ResultPanelWidth);
-        auto* p = ControlFactory::ResultPanel(group, fit.P, fit.Help + 2, ResultPanelWidth);
+        // The means, SDs, Z and P share their columns, so they share one width.
+        const std::initializer_list<PanelFormat> formats = {PanelFormat::A, PanelFormat::Z,
+                                                            PanelFormat::P};
+        auto* mean =
+            ControlFactory::ResultPanel(group, "A" + name + "MeanPanel", fit.Help, formats);
+        auto* sd =
+            ControlFactory::ResultPanel(group, "A" + name + "SDPanel", fit.Help + 1, formats);
+        auto* z = ControlFactory::ResultPanel(group, fit.Z, fit.Help + 2, formats);
+        auto* p = ControlFactory::ResultPanel(group, fit.P, fit.Help + 2, formats);
         fits->addWidget(meanLabel, r, 0);
         fits->addWidget(mean, r, 1);
         fits->addWidget(sdLabel, r, 2);
@@ -162,15 +164,15 @@ QWidget* TAccuracyTab::BuildResults() {
     }
     m_linesButton = ControlFactory::Button(group, "ALinesButton", MainTexts::ViewResults, 281);
     m_linesButton->setEnabled(false);
+    ComingLater(m_linesButton);
     fits->addWidget(m_linesButton, r, 0, 1, 2, Qt::AlignLeft);
     fits->setRowStretch(r + 1, 1);
     m_resultLabels << m_linesButton;
     row->addLayout(fits);
     row->addSpacing(16);
 
-    // How often the intervals and the joint region enclosed the true values.
-    auto* enclosure = new QGridLayout;
-    enclosure->setVerticalSpacing(4);
+    // How often the intervals and the joint region enclosed the true values: three columns,
+    // each with its two-line caption over its own 95% and 99% rows.
     struct EnclosureColumn {
         const char* Head;
         const char* HeadText;
@@ -186,12 +188,14 @@ QWidget* TAccuracyTab::BuildResults() {
          "IntCI", 286},
         {"ACRHLabel", MainTexts::JointHeader, "ACRLabel", MainTexts::ConfidenceRegion, "CR", 288},
     };
-    int c = 0;
     for (const EnclosureColumn& column : columns) {
+        auto* enclosure = new QGridLayout;
+        enclosure->setVerticalSpacing(4);
+        enclosure->setHorizontalSpacing(6);
         auto* head = ResultLabel(group, column.Head, column.HeadText, column.Help);
         auto* sub = ResultLabel(group, column.Sub, column.SubText, column.Help);
-        enclosure->addWidget(head, 0, c, 1, 2, Qt::AlignCenter);
-        enclosure->addWidget(sub, 1, c, 1, 2, Qt::AlignCenter);
+        enclosure->addWidget(head, 0, 0, 1, 2, Qt::AlignCenter);
+        enclosure->addWidget(sub, 1, 0, 1, 2, Qt::AlignCenter);
         m_resultLabels << head << sub;
         int level = 2;
         for (const char* percent : {"95", "99"}) {
@@ -200,18 +204,17 @@ QWidget* TAccuracyTab::BuildResults() {
                 ResultLabel(group, key + "Label", level == 2 ? MainTexts::At95 : MainTexts::At99,
                             column.Help + level - 2);
             auto* panel = ControlFactory::ResultPanel(group, key + "Panel", column.Help + level - 2,
-                                                      ResultPanelWidth);
-            panel->setMinimumWidth(70);
-            enclosure->addWidget(label, level, c);
-            enclosure->addWidget(panel, level, c + 1);
+                                                      {PanelFormat::Percentage});
+            enclosure->addWidget(label, level, 0, Qt::AlignRight);
+            enclosure->addWidget(panel, level, 1, Qt::AlignLeft);
             m_resultLabels << label;
             m_resultPanels << panel;
             ++level;
         }
-        c += 2;
+        enclosure->setRowStretch(4, 1);
+        row->addLayout(enclosure);
+        row->addSpacing(18);
     }
-    enclosure->setRowStretch(4, 1);
-    row->addLayout(enclosure);
     row->addStretch(1);
     return group;
 }

@@ -5,6 +5,7 @@
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -23,11 +24,15 @@ template <typename Control> Control* Named(Control* control, const QString& name
     return control;
 }
 
-// Room for maxLength digits and the spin buttons, but never narrower than a short number.
-int EditWidth(const QWidget& edit, int maxLength, int extra) {
+// Edits of one kind share one width: short numbers (range, slope, intercept), long ones
+// (coefficients, exponents, the constant variance), and the spin edits.
+constexpr int ShortNumberChars = 8;
+constexpr int LongNumberChars = 14;
+constexpr int SpinChars = 5;
+
+int EditWidth(const QWidget& edit, int chars, int extra) {
     const QFontMetrics metrics(edit.font());
-    return metrics.horizontalAdvance(QString(std::max(maxLength, 4), QLatin1Char('8'))) + 14 +
-           extra;
+    return metrics.horizontalAdvance(QString(chars, QLatin1Char('8'))) + 14 + extra;
 }
 
 } // namespace
@@ -36,11 +41,27 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text) {
     return Named(new QLabel(text, parent), name, 0);
 }
 
-QLabel* ResultPanel(QWidget* parent, const QString& name, int help, int minimumWidth) {
+int PanelWidth(const QLabel& panel, std::initializer_list<PanelFormat> formats) {
+    const QFontMetrics metrics(panel.font());
+    int widest = 0;
+    for (const PanelFormat format : formats) {
+        for (const std::string& text : WidestCandidates(format)) {
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
+        }
+    }
+    // A framed label keeps half an x of room beside right-aligned text.
+    const int indent = panel.indent() >= 0 ? panel.indent() : metrics.horizontalAdvance('x') / 2;
+    const QMargins margins = panel.contentsMargins();
+    return widest + indent + 2 * (panel.margin() + panel.frameWidth()) + margins.left() +
+           margins.right() + 2;
+}
+
+QLabel* ResultPanel(QWidget* parent, const QString& name, int help,
+                    std::initializer_list<PanelFormat> formats) {
     auto* panel = Label(parent, name, QString());
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
-    panel->setMinimumWidth(minimumWidth);
+    panel->setFixedWidth(PanelWidth(*panel, formats));
     panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetHelpContext(panel, help);
     return panel;
@@ -48,6 +69,15 @@ QLabel* ResultPanel(QWidget* parent, const QString& name, int help, int minimumW
 
 QRadioButton* Radio(QWidget* parent, const QString& name, const QString& text, int help) {
     return Named(new QRadioButton(text, parent), name, help);
+}
+
+QButtonGroup* Exclusive(QObject* owner, std::initializer_list<QRadioButton*> buttons) {
+    auto* group = new QButtonGroup(owner);
+    group->setExclusive(true);
+    for (QRadioButton* button : buttons) {
+        group->addButton(button);
+    }
+    return group;
 }
 
 QCheckBox* Check(QWidget* parent, const QString& name, const QString& text, int help) {
@@ -69,7 +99,8 @@ TQIVNumEdit* NumEdit(QWidget* parent, MainContext& context, const QString& name,
     edit->SetMessageService(&context.Messages());
     edit->SetDecimalSeparator(context.DecimalSeparator());
     edit->SetValue(value);
-    edit->setFixedWidth(EditWidth(*edit, maxLength, 0));
+    edit->setFixedWidth(
+        EditWidth(*edit, maxLength <= ShortNumberChars ? ShortNumberChars : LongNumberChars, 0));
     return edit;
 }
 
@@ -81,7 +112,7 @@ TQIVSpinEdit* SpinEdit(QWidget* parent, MainContext& context, const QString& nam
     edit->setMaxLength(maxLength);
     edit->SetMessageService(&context.Messages());
     edit->SetValue(value);
-    edit->setFixedWidth(EditWidth(*edit, maxLength, 16));
+    edit->setFixedWidth(EditWidth(*edit, SpinChars, 16));
     return edit;
 }
 

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "studies/WidestTexts.h"
+
 #include <QString>
 
+#include <initializer_list>
+
+class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QObject;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -18,9 +24,16 @@ class TQIVSpinEdit;
 namespace ControlFactory {
 
 QLabel* Label(QWidget* parent, const QString& name, const QString& text);
-// A sunken, right-aligned panel that shows one result.
-QLabel* ResultPanel(QWidget* parent, const QString& name, int help, int minimumWidth);
+// A sunken, right-aligned panel that shows one result, wide enough for the widest text of the
+// formats it (or the panels it lines up with) shows, and never changing width.
+QLabel* ResultPanel(QWidget* parent, const QString& name, int help,
+                    std::initializer_list<PanelFormat> formats);
+// The width in which a panel shows the widest text of its formats whole.
+int PanelWidth(const QLabel& panel, std::initializer_list<PanelFormat> formats);
 QRadioButton* Radio(QWidget* parent, const QString& name, const QString& text, int help);
+// Makes the buttons one exclusive group: exactly one of them is checked, whatever their
+// parents, and clicking the checked one changes nothing.
+QButtonGroup* Exclusive(QObject* owner, std::initializer_list<QRadioButton*> buttons);
 QCheckBox* Check(QWidget* parent, const QString& name, const QString& text, int help);
 QPushButton* Button(QWidget* parent, const QString& name, const QString& text, int help);
 TQIVNumEdit* NumEdit(QWidget* parent, MainContext& context, const QString& name, double min,

@@ -1,5 +1,6 @@
 #include "app/PowerTab.h"
 
+#include "app/ColumnHeads.h"
 #include "app/ControlFactory.h"
 #include "app/HelpContext.h"
 #include "app/MainContext.h"
@@ -10,6 +11,7 @@
 #include "app/RunThread.h"
 #include "app/VarianceGroup.h"
 #include "platform/MessageService.h"
+#include "studies/DetectionDisplay.h"
 #include "studies/DetectionPanels.h"
 #include "studies/PowerTexts.h"
 
@@ -34,7 +36,24 @@ namespace kvor {
 
 namespace {
 
-constexpr int ResultPanelWidth = 80;
+// Lines a detection table shows at once: the 3rd to 9th visible line hold the line in focus.
+constexpr int VisibleTableLines = 9;
+
+QFont TableFont() {
+    QFont font(QStringLiteral("Courier New"), 9);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+// Scroll positions stay on whole lines, however the bar is moved.
+void SnapToLines(QScrollBar& bar, int rowHeight) {
+    QObject::connect(&bar, &QScrollBar::valueChanged, &bar, [&bar, rowHeight](int value) {
+        const int snapped = (value + rowHeight / 2) / rowHeight * rowHeight;
+        if (snapped != value) {
+            bar.setValue(std::min(snapped, bar.maximum() / rowHeight * rowHeight));
+        }
+    });
+}
 
 QComboBox* DropDown(QWidget* parent, const QString& name, int help) {
     auto* box = new QComboBox(parent);
@@ -91,6 +110,7 @@ TPowerTab::TPowerTab(MainContext& context, QWidget* parent)
     m_estimationGroup->setObjectName("PEstimationGroupBox");
     m_autoRadio = Radio(m_estimationGroup, "PAutoRadioButton", MainTexts::Automatic, 424);
     m_manualRadio = Radio(m_estimationGroup, "PManualRadioButton", MainTexts::SpecifiedN, 426);
+    Exclusive(this, {m_autoRadio, m_manualRadio});
     m_autoRadio->setChecked(true);
     m_nLabel = Label(m_estimationGroup, "PNLabel", MainTexts::NLabel);
     m_n = SpinEdit(m_estimationGroup, context, "PNSpinEdit", 3, 5000, 4, 100, 428);
@@ -183,55 +203,75 @@ QWidget* TPowerTab::BuildResults() {
     };
     const Side sides[] = {{"CI", PowerTexts::IntervalsHeader, 432},
                           {"CR", PowerTexts::RegionHeader, 440}};
+    const QFont mono = TableFont();
+    m_rowHeight = QFontMetrics(mono).height();
     for (const Side& side : sides) {
         const QString key(side.Key);
-        auto* column = new QGridLayout;
-        column->setVerticalSpacing(2);
+        const bool intervals = key == "CI";
         auto* header = Label(group, key + "HeaderLabel", side.Header);
-        auto* listHeader = Label(group, "P" + key + "HeaderLabel", PowerTexts::ColumnHeads);
-        QFont mono(QStringLiteral("Courier New"), 9);
-        mono.setStyleHint(QFont::TypeWriter);
-        listHeader->setFont(mono);
-        listHeader->setMinimumWidth(listHeader->sizeHint().width());
+        auto* heads = new TColumnHeads(PowerTexts::ColumnHeads, mono, group);
+        heads->setObjectName("P" + key + "HeaderLabel");
         auto* scroll = new QScrollArea(group);
         scroll->setObjectName("P" + key + "ScrollBox");
         scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        scroll->setFixedHeight(84);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        scroll->setWidgetResizable(false);
+        // The box shows whole lines: VisibleTableLines of them, and scrolls line by line.
+        const int frame = 2 * scroll->frameWidth();
+        scroll->setFixedSize(heads->sizeHint().width() + 4 +
+                                 scroll->verticalScrollBar()->sizeHint().width() + frame,
+                             VisibleTableLines * m_rowHeight + frame);
+        SnapToLines(*scroll->verticalScrollBar(), m_rowHeight);
         SetHelpContext(scroll, side.Help + 1);
         auto* image = Label(scroll, "P" + key + "Image", QString());
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         scroll->setWidget(image);
-        scroll->setWidgetResizable(false);
-        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         image->hide();
-        (key == "CI" ? m_ciImage : m_crImage) = image;
-        (key == "CI" ? m_ciScroll : m_crScroll) = scroll;
-        m_rowHeight = QFontMetrics(mono).height();
+        (intervals ? m_ciImage : m_crImage) = image;
+        (intervals ? m_ciScroll : m_crScroll) = scroll;
+        (intervals ? m_ciHeads : m_crHeads) = heads;
         SetHelpContext(header, side.Help);
-        SetHelpContext(listHeader, side.Help + 1);
-        column->addWidget(header, 0, 0, 1, 4);
-        column->addWidget(listHeader, 1, 0, 1, 2);
-        column->addWidget(scroll, 2, 0, 4, 2);
+        SetHelpContext(heads, side.Help + 1);
+
+        auto* table = new QVBoxLayout;
+        table->setSpacing(2);
+        table->addWidget(header);
+        auto* headsRow = new QHBoxLayout;
+        headsRow->setContentsMargins(scroll->frameWidth(), 0, 0, 0);
+        headsRow->addWidget(heads);
+        headsRow->addStretch(1);
+        table->addLayout(headsRow);
+        table->addWidget(scroll);
+
+        auto* column = new QGridLayout;
+        column->setVerticalSpacing(4);
+        column->setHorizontalSpacing(6);
+        column->setRowStretch(0, 1);
         const char* captions[4] = {PowerTexts::RequiredNLabel, PowerTexts::TotalSetsLabel,
                                    MainTexts::MeanSlope, MainTexts::Intercept};
         const char* names[4] = {"Size", "Samples", "MeanSlope", "MeanIntercept"};
         const char* panels[4] = {"N", "Samples", "MeanSlope", "MeanIntercept"};
+        const std::initializer_list<PanelFormat> formats = {PanelFormat::RequiredN,
+                                                            PanelFormat::Count, PanelFormat::Mean};
         for (int i = 0; i < 4; ++i) {
             auto* label = Label(group, "P" + key + names[i] + "Label", captions[i]);
+            // One width for the column: the widest of its four formats.
             auto* panel = ControlFactory::ResultPanel(group, "P" + key + panels[i] + "Panel",
-                                                      side.Help + 2 + i, ResultPanelWidth);
+                                                      side.Help + 2 + i, formats);
             SetHelpContext(label, side.Help + 2 + i);
             label->setEnabled(false);
-            column->addWidget(label, 2 + i, 2, Qt::AlignRight);
-            column->addWidget(panel, 2 + i, 3);
+            column->addWidget(label, 1 + i, 0, Qt::AlignRight);
+            column->addWidget(panel, 1 + i, 1);
             m_columnLabels << label;
             m_panels << panel;
         }
         header->setEnabled(false);
-        listHeader->setEnabled(false);
-        m_headers << header << listHeader;
-        row->addLayout(column, 1);
-        row->addSpacing(10);
+        heads->setEnabled(false);
+        m_headers << header << heads;
+        row->addLayout(table);
+        row->addSpacing(6);
+        row->addLayout(column);
+        row->addSpacing(14);
     }
     auto* notes = new QVBoxLayout;
     m_resultsLabel1 = Label(group, "PResultsLabel1", PowerTexts::IntervalsExplanationAtStart);
@@ -246,6 +286,7 @@ QWidget* TPowerTab::BuildResults() {
     SetHelpContext(m_resultsLabel2, 449);
     m_visualiseButton = Button(group, "PVisualiseButton", MainTexts::Visualise, 450);
     m_visualiseButton->setEnabled(false);
+    ComingLater(m_visualiseButton);
     notes->addWidget(m_visualiseButton);
     notes->addStretch(1);
     row->addLayout(notes);
@@ -337,10 +378,7 @@ void TPowerTab::ResetResults() {
     }
     m_resultsLabel1->setEnabled(false);
     m_resultsLabel2->setEnabled(false);
-    for (QLabel* image : {m_ciImage, m_crImage}) {
-        image->clear();
-        image->hide();
-    }
+    HideTables();
     for (QLabel* label : m_columnLabels) {
         label->setEnabled(false);
     }
@@ -374,12 +412,6 @@ StudyDesign TPowerTab::ReadStudyDesign() const {
 }
 
 namespace {
-
-QFont TableFont() {
-    QFont font(QStringLiteral("Courier New"), 9);
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-}
 
 int SideIndex(Criterion c) {
     return c == Criterion::ConfidenceIntervals ? 0 : 1;
@@ -459,9 +491,10 @@ void TPowerTab::DrawSide(Criterion criterion, const SideView& view, bool scroll)
         m_panels[first + i]->setText(QString::fromStdString(*panelTexts[i]));
     }
     if (view.Lines.empty()) {
-        image->hide(); // a cleared side
+        HideTable(criterion); // a cleared side
         return;
     }
+    (intervals ? m_ciHeads : m_crHeads)->SetNWidth(NColumnWidth(PaintedText(view.Lines.front())));
     const int lines = static_cast<int>(view.Lines.size());
     const QSize area = box->viewport()->size();
     QPixmap bitmap(area.width(), std::max(area.height(), lines * m_rowHeight));
@@ -486,15 +519,29 @@ void TPowerTab::DrawSide(Criterion criterion, const SideView& view, bool scroll)
     image->setFixedSize(bitmap.size());
     if (scroll) {
         QScrollBar* bar = box->verticalScrollBar();
-        bar->setValue(ScrollPositionAfterRefresh(bar->value(), m_rowHeight, view.FocusRow, lines));
+        const int visible = box->viewport()->height() / m_rowHeight;
+        bar->setValue(
+            ScrollPositionAfterRefresh(bar->value(), m_rowHeight, view.FocusRow, lines, visible));
     }
 }
 
+void TPowerTab::HideTable(Criterion criterion) {
+    const bool intervals = criterion == Criterion::ConfidenceIntervals;
+    QLabel* image = intervals ? m_ciImage : m_crImage;
+    QScrollArea* box = intervals ? m_ciScroll : m_crScroll;
+    image->clear();
+    image->hide();
+    // An empty table has nothing to scroll.
+    image->setFixedSize(box->viewport()->size());
+}
+
+void TPowerTab::HideTables() {
+    HideTable(Criterion::ConfidenceIntervals);
+    HideTable(Criterion::ConfidenceRegion);
+}
+
 void TPowerTab::ClearSideDisplay() {
-    for (QLabel* image : {m_ciImage, m_crImage}) {
-        image->clear();
-        image->hide();
-    }
+    HideTables();
     for (QLabel* panel : m_panels) {
         panel->clear();
     }

@@ -17,6 +17,8 @@ class QScrollArea;
 
 namespace kvor {
 
+class TColumnHeads;
+
 // The Power tab: the shared design plus the actual relationship, the detection rate and
 // significance, the estimation mode with its N, and the detection results area.
 class TPowerTab final : public TStudyTab {
@@ -74,6 +76,9 @@ private:
     // Paints the lines into the table of the criterion and fills its panels (DrawPCI / DrawPCR).
     void DrawSide(Criterion criterion, const SideView& view, bool scroll);
     void ClearSideDisplay();
+    // Hides a table and takes away its scroll range.
+    void HideTable(Criterion criterion);
+    void HideTables();
     void FinishRun(bool interactive);
 
     QLabel* m_powerLabel;
@@ -110,6 +115,8 @@ private:
     QLabel* m_crImage;
     QScrollArea* m_ciScroll;
     QScrollArea* m_crScroll;
+    TColumnHeads* m_ciHeads;
+    TColumnHeads* m_crHeads;
     QPushButton* m_visualiseButton;
     int m_rowHeight = 0;
 

@@ -161,6 +161,13 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
         connect(group, &TVarianceGroup::ParaChanged, this,
                 [this, group] { ParaSpinEditChange(*group); });
     }
+    for (QPushButton* later : {m_vfButton, m_importButton, m_pasteButton, m_viewImportButton,
+                               m_copyButton, m_printSetupButton, m_printButton}) {
+        ComingLater(later);
+    }
+    Exclusive(this, {m_generateRadio, m_readRadio});
+    Exclusive(this, {m_uniformRadio, m_centralRadio, m_skewedRadio});
+    Exclusive(this, {m_olsRadio, m_wlsRadio, m_demingRadio});
     for (QRadioButton* source : {m_generateRadio, m_readRadio}) {
         connect(source, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked) {
@@ -454,6 +461,15 @@ void TStudyTab::OfferFailedSetExport(const FailedSet& failed) {
 void TStudyTab::DesignChanged() {
     ResetResults();
     m_context.ResetVFGraphState();
+}
+
+void TStudyTab::ComingLater(QPushButton* button) {
+    connect(button, &QPushButton::clicked, this, [this, button] {
+        MessageService& messages = m_context.Messages();
+        messages.MessageBeep();
+        messages.ShowMessage(MessageKind::Information, MainTexts::NotAvailableYet(button->text()),
+                             MessageButtons::Ok);
+    });
 }
 
 void TStudyTab::ColourProgressLabels() {

@@ -94,6 +94,8 @@ protected:
     void DesignChanged();
     void WireNumEdit(TQIVNumEdit* edit, NumEditRole role);
     void ColourProgressLabels();
+    // The button tells the user that its window is not available yet.
+    void ComingLater(QPushButton* button);
     QString Name(const QString& suffix) const { return QString(m_letter) + suffix; }
 
     // Start Run up to the design check: the focused edit normalised, an importing tab without

@@ -16,6 +16,8 @@ namespace kvor {
 namespace {
 
 constexpr double CoefficientBound = 999999999;
+// Room between a label and the edit it names.
+constexpr int LabelGap = 8;
 constexpr double ExponentBound = 65;
 
 void KeepPlaceWhenHidden(QWidget* widget) {
@@ -48,6 +50,7 @@ TVarianceGroup::TVarianceGroup(const QString& prefix, const VarianceHelpIds& hel
     m_f2 = Radio(this, prefix + "F2RadioButton", FormCaption(2, m_axis), help.F2);
     m_f3 = Radio(this, prefix + "F3RadioButton", FormCaption(3, m_axis), help.F3);
     m_f4 = Radio(this, prefix + "F4RadioButton", FormCaption(4, m_axis), help.F4);
+    Exclusive(this, {m_f2, m_f3, m_f4});
     m_f2->setChecked(true);
     m_paraLabel = Label(this, prefix + "ParaLabel", MainTexts::Para);
     m_para = SpinEdit(this, context, prefix + "ParaSpinEdit", -1, 1, 2, 0, help.Para);
@@ -70,13 +73,18 @@ TVarianceGroup::TVarianceGroup(const QString& prefix, const VarianceHelpIds& hel
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 4, 8, 6);
     grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(LabelGap);
     grid->addWidget(m_f2, 0, 0);
-    grid->addWidget(m_paraLabel, 0, 1, Qt::AlignRight);
-    grid->addWidget(m_para, 0, 2);
+    auto* paraRow = new QHBoxLayout;
+    paraRow->setSpacing(LabelGap);
+    paraRow->addStretch(1);
+    paraRow->addWidget(m_paraLabel);
+    paraRow->addWidget(m_para);
+    grid->addLayout(paraRow, 0, 1, 1, 2);
     grid->addWidget(m_f3, 1, 0, 1, 3);
     grid->addWidget(m_f4, 2, 0, 1, 3);
     m_coefficients = new QGridLayout;
-    m_coefficients->setHorizontalSpacing(4);
+    m_coefficients->setHorizontalSpacing(LabelGap);
     m_coefficients->addWidget(m_bLabel[0], 0, 0);
     m_coefficients->addWidget(m_b[0], 0, 1);
     m_coefficients->addWidget(m_bLabel[1], 0, 2);
@@ -94,6 +102,7 @@ TVarianceGroup::TVarianceGroup(const QString& prefix, const VarianceHelpIds& hel
         m_constant = NumEdit(this, context, prefix.left(1) + "ConstantNumEdit", 1e-06, 999999999,
                              14, 1, 238);
         auto* constantRow = new QHBoxLayout;
+        constantRow->setSpacing(LabelGap);
         constantRow->addWidget(m_constantLabel);
         constantRow->addWidget(m_constant);
         constantRow->addStretch(1);

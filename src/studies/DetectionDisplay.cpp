@@ -128,8 +128,9 @@ std::string PaintedText(const std::string& line) {
     return IsAnswerLine(line) ? line.substr(1) : line;
 }
 
-int ScrollPositionAfterRefresh(int position, int rowHeight, int focusRow, int lineCount) {
-    if (lineCount <= ScrollFreeLines || rowHeight <= 0) {
+int ScrollPositionAfterRefresh(int position, int rowHeight, int focusRow, int lineCount,
+                               int visibleLines) {
+    if (lineCount <= std::min(ScrollFreeLines, visibleLines) || rowHeight <= 0) {
         return position;
     }
     const int top = position / rowHeight;
@@ -140,6 +141,19 @@ int ScrollPositionAfterRefresh(int position, int rowHeight, int focusRow, int li
         return std::max(0, (focusRow - 3) * rowHeight);
     }
     return position;
+}
+
+int NColumnWidth(const std::string& paintedLine) {
+    const std::size_t digits = paintedLine.find_first_not_of(' ');
+    if (digits == std::string::npos) {
+        return 1;
+    }
+    const std::size_t end = paintedLine.find(' ', digits);
+    return static_cast<int>(end == std::string::npos ? paintedLine.size() : end);
+}
+
+DetectionColumnSpans DetectionColumns(int w) {
+    return {{0, w}, {w, 12}, {12, DetectionLineLength}};
 }
 
 } // namespace kvor

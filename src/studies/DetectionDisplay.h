@@ -47,7 +47,28 @@ bool IsAnswerLine(const std::string& line);
 std::string PaintedText(const std::string& line);
 
 // The scroll position after a refresh: long tables keep the focus line between the 3rd and the
-// 9th visible line.
-int ScrollPositionAfterRefresh(int position, int rowHeight, int focusRow, int lineCount);
+// 9th visible line. A table that shows fewer than ScrollFreeLines lines (visibleLines) already
+// scrolls once its lines outnumber what it shows, so the focus line is never out of sight.
+int ScrollPositionAfterRefresh(int position, int rowHeight, int focusRow, int lineCount,
+                               int visibleLines = ScrollFreeLines);
+
+// The N column of a painted table line ends after its first number: its width w.
+int NColumnWidth(const std::string& paintedLine);
+
+// Character columns [First, Last) of the three column heads of a table whose N column is w wide:
+// N, the detection percent with its sign, and the data-set count.
+struct CharColumns {
+    int First;
+    int Last;
+};
+struct DetectionColumnSpans {
+    CharColumns N;
+    CharColumns Detection;
+    CharColumns Sets;
+};
+DetectionColumnSpans DetectionColumns(int w);
+
+// Characters in a complete table line, whatever w.
+inline constexpr int DetectionLineLength = 20;
 
 } // namespace kvor

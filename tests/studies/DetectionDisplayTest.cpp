@@ -140,6 +140,33 @@ TEST(ScrollPositionAfterRefresh, KeepsTheFocusLineInView) {
     }
 }
 
+// Regression: a table showing nine lines left lines 10 to 12 out of sight.
+TEST(ScrollPositionAfterRefresh, AShorterTableScrollsOnceItsLinesOutnumberWhatItShows) {
+    const int h = 14;
+    EXPECT_EQ(ScrollPositionAfterRefresh(0, h, 10, 11, 9), 2 * h);
+    EXPECT_EQ(ScrollPositionAfterRefresh(0, h, 8, 9, 9), 0);
+    EXPECT_EQ(ScrollPositionAfterRefresh(0, h, 11, 12, 12), 0);
+}
+
+TEST(NColumnWidth, IsTheWidthOfTheNumbersFirstColumn) {
+    for (const int n : {3, 95, 100, 5000}) {
+        const int w = DigitCount(n);
+        NEvaluation complete;
+        complete.N = n;
+        complete.Detection = 80.25;
+        complete.Sets = 1000;
+        const std::string line = FormatDetectionLine(complete, w, 80, '.');
+        EXPECT_EQ(NColumnWidth(line), w) << line;
+        EXPECT_EQ(static_cast<int>(line.size()), DetectionLineLength) << line;
+        const DetectionColumnSpans spans = DetectionColumns(w);
+        EXPECT_EQ(line.substr(spans.Detection.Last - 1, 1), "%") << line;
+        EXPECT_NE(line[spans.Sets.Last - 1], ' ') << line;
+        NEvaluation running;
+        running.N = n;
+        EXPECT_EQ(NColumnWidth(FormatDetectionLine(running, w, 80, '.')), w);
+    }
+}
+
 TEST(DetectionTable, StoredPercentsReadBackFromFifteenDigits) {
     EXPECT_EQ(DetectionPercent(0.2), 80.0);
     EXPECT_EQ(DetectionPercent(1.0), 0.0);
