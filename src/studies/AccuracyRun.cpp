@@ -1,12 +1,9 @@
 #include "studies/AccuracyRun.h"
 
-#include "engine/CriticalValues.h"
-#include "engine/DataSetDrawing.h"
-#include "engine/FitDataSet.h"
 #include "engine/RunResults.h"
 #include "engine/RunWorkspace.h"
-#include "engine/TargetDesign.h"
 #include "studies/AccuracyTexts.h"
+#include "studies/DrawAndFit.h"
 #include "studies/FailedSetMessage.h"
 #include "studies/NumberFormats.h"
 
@@ -39,48 +36,36 @@ public:
     AccuracyRunOutcome Run() {
         RunWorkspace& ws = *m_ws;
         const StudyDesign& design = ws.Design;
-        ws.CriticalValues = ComputeCriticalValues(design);
-        if (!Running()) {
+        const auto seed = [this](RunWorkspace& w) {
+            m_outcome.Seed = m_control.Seed(w.Generator, w.Design);
+        };
+        if (!StartSets(ws, m_control, seed, design.TrueSlope, design.TrueIntercept)) {
             return Ended(RunEnd::Aborted);
-        }
-        Seed();
-        const bool generated = design.DataSource == DataSource::Generate;
-        if (generated) {
-            BuildTargetDesign(design, design.TrueSlope, design.TrueIntercept, ws.Generator,
-                              ws.TargetDesign);
-            if (!Running()) {
-                return Ended(RunEnd::Aborted);
-            }
         }
         ResetRunResults(m_results);
         for (int set = 1; set <= design.SetsPerRun; ++set) {
-            if (!DrawDataSet(design, ws.TargetDesign, generated ? nullptr : m_imported, set,
-                             ws.Generator, ws.DataSet)) {
+            const SetStep step =
+                DrawAndFit(ws, m_imported, set, m_control,
+                           [&](const RegressionOutcome&) { m_control.ReportProgress(set); });
+            switch (step.End) {
+            case SetEnd::NoData:
                 m_outcome.Failure =
                     CaptureFailedSet(ws.DataSet, 0, set, AccuracyTexts::PoolExhausted(set));
                 return Ended(RunEnd::Failed);
-            }
-            GetVMinMax(ws.DataSet);
-            if (!Running()) {
-                return Ended(RunEnd::Aborted);
-            }
-            const RegressionOutcome fit = FitDataSet(ws);
-            if (m_control.Progress) {
-                m_control.Progress(set);
-            }
-            if (fit.FailCode != 0) {
+            case SetEnd::FitFailed:
                 m_outcome.Failure =
-                    CaptureFailedSet(ws.DataSet, fit.FailCode, set,
-                                     FailedSetMessage(design.Regression, fit.FailCode, set));
+                    CaptureFailedSet(ws.DataSet, step.Fit.FailCode, set,
+                                     FailedSetMessage(design.Regression, step.Fit.FailCode, set));
                 return Ended(RunEnd::Failed);
-            }
-            if (!Running()) {
+            case SetEnd::Aborted:
                 return Ended(RunEnd::Aborted);
+            case SetEnd::Fitted:
+                break;
             }
-            Tally(fit);
-            Store(fit, ws.DataSet);
+            Tally(step.Fit);
+            Store(step.Fit, ws.DataSet);
             if (m_control.SetFitted) {
-                m_control.SetFitted(set, ws.DataSet, fit);
+                m_control.SetFitted(set, ws.DataSet, step.Fit);
             }
         }
         m_outcome.Results = Summarise();
@@ -89,21 +74,9 @@ public:
     }
 
 private:
-    bool Running() const { return m_control.AbortFlag == nullptr || m_control.AbortFlag->load(); }
-
     AccuracyRunOutcome Ended(RunEnd end) {
         m_outcome.End = end;
         return std::move(m_outcome);
-    }
-
-    void Seed() {
-        RandomGenerator& generator = m_ws->Generator;
-        if (m_control.SeedOverride) {
-            generator.SetSeed(*m_control.SeedOverride);
-        } else {
-            SeedGenerator(generator, m_ws->Design, m_control.DayFraction);
-        }
-        m_outcome.Seed = generator.Seed();
     }
 
     void Tally(const RegressionOutcome& fit) {

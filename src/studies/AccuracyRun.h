@@ -1,11 +1,10 @@
 #pragma once
 
-#include "engine/RandomGenerator.h"
 #include "studies/EstimateSummary.h"
 #include "studies/FailedSet.h"
+#include "studies/RunControl.h"
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -21,18 +20,11 @@ struct RegressionOutcome;
 struct RunResults;
 struct StudyDesign;
 
-// How the Accuracy run meets whoever started it.
-struct AccuracyRunControl {
-    // The run goes on while this is set; clearing it aborts at the next check point.
-    const std::atomic<bool>* AbortFlag = nullptr;
-    // CurrentSet after each fit, before the set is judged.
-    std::function<void(int currentSet)> Progress;
+// How the Accuracy run meets whoever started it. Progress gets the current set after each fit,
+// before the set is judged.
+struct AccuracyRunControl : RunControl {
     // Every completed set with its fit, for scripted dumps.
     std::function<void(int set, const DataSet&, const RegressionOutcome&)> SetFitted;
-    DayFractionSource DayFraction = LocalDayFraction;
-    // When given, replaces the seeding rule.
-    std::optional<std::uint32_t> SeedOverride;
-    char DecimalSeparator = '.';
 };
 
 // The enclosure counts in the order of the fit's flags.
