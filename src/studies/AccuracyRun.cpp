@@ -1,5 +1,6 @@
 #include "studies/AccuracyRun.h"
 
+#include "engine/ExtendedMath.h"
 #include "engine/RunResults.h"
 #include "engine/RunWorkspace.h"
 #include "studies/AccuracyTexts.h"
@@ -20,8 +21,8 @@ constexpr double PlotLimit = 1e8;
 constexpr double PlotSpanRatio = 6;
 
 // Running value += term, the sum rounded to double after each addition.
-void Accumulate(double& sum, long double term) {
-    sum = static_cast<double>(static_cast<long double>(sum) + term);
+void Accumulate(double& sum, ext term) {
+    sum = ToDouble(static_cast<ext>(sum) + term);
 }
 
 class AccuracyRun {
@@ -50,7 +51,7 @@ public:
             switch (step.End) {
             case SetEnd::NoData:
                 m_outcome.Failure =
-                    CaptureFailedSet(ws.DataSet, 0, set, AccuracyTexts::PoolExhausted(set));
+                    CaptureFailedSet(ws.DataSet, NoFailure, set, AccuracyTexts::PoolExhausted(set));
                 return Ended(RunEnd::Failed);
             case SetEnd::FitFailed:
                 m_outcome.Failure =
@@ -81,9 +82,9 @@ private:
 
     void Tally(const RegressionOutcome& fit) {
         Accumulate(m_sumSlope, fit.Slope);
-        Accumulate(m_sumSlope2, static_cast<long double>(fit.Slope) * fit.Slope);
+        Accumulate(m_sumSlope2, static_cast<ext>(fit.Slope) * fit.Slope);
         Accumulate(m_sumIntercept, fit.Intercept);
-        Accumulate(m_sumIntercept2, static_cast<long double>(fit.Intercept) * fit.Intercept);
+        Accumulate(m_sumIntercept2, static_cast<ext>(fit.Intercept) * fit.Intercept);
         if (!fit.Valid) {
             return;
         }
@@ -114,10 +115,8 @@ private:
         if (!(data.SetYMax < r.AllYMax)) {
             r.AllYMax = data.SetYMax;
         }
-        const double y1 =
-            static_cast<double>(static_cast<long double>(fit.Slope) * data.SetXMin + fit.Intercept);
-        const double y2 =
-            static_cast<double>(static_cast<long double>(fit.Slope) * data.SetXMax + fit.Intercept);
+        const double y1 = ToDouble(static_cast<ext>(fit.Slope) * data.SetXMin + fit.Intercept);
+        const double y2 = ToDouble(static_cast<ext>(fit.Slope) * data.SetXMax + fit.Intercept);
         const double lower = y1 < y2 ? y1 : y2;
         const double upper = y1 < y2 ? y2 : y1;
         if (!(lower > r.FitYMin)) {
@@ -172,16 +171,15 @@ private:
     // Suggested ranges of the sampling-lines plot.
     void FinishRunResults(AccuracyResults& results) {
         RunResults& r = m_results;
-        r.MeanSlope = static_cast<double>(static_cast<long double>(r.MeanSlope) / r.Count);
-        r.MeanIntercept = static_cast<double>(static_cast<long double>(r.MeanIntercept) / r.Count);
+        r.MeanSlope = ToDouble(static_cast<ext>(r.MeanSlope) / r.Count);
+        r.MeanIntercept = ToDouble(static_cast<ext>(r.MeanIntercept) / r.Count);
         r.NearIdentity =
             r.MeanSlope < 1.2 && r.MeanSlope > 0.8333 &&
-            std::fabs(r.MeanIntercept) < 0.1L * (static_cast<long double>(r.AllXMax) + r.AllYMax);
+            std::fabs(r.MeanIntercept) < 0.1L * (static_cast<ext>(r.AllXMax) + r.AllYMax);
 
         r.PlotXMin = r.AllXMin;
         r.PlotXMax = r.AllXMax > PlotLimit ? PlotLimit : r.AllXMax;
-        if (!(r.PlotXMin > 0) ||
-            static_cast<long double>(r.PlotXMax) / r.PlotXMin > PlotSpanRatio) {
+        if (!(r.PlotXMin > 0) || static_cast<ext>(r.PlotXMax) / r.PlotXMin > PlotSpanRatio) {
             r.PlotXMin = -1;
         }
         r.PlotYMin = r.FitYMin < 0 ? 0 : r.FitYMin;
@@ -189,7 +187,7 @@ private:
         if (r.PlotYMax > 1.3L * r.AllYMax) {
             r.PlotYMax = r.AllYMax;
         }
-        if (!(r.FitYMin > 0) || static_cast<long double>(r.FitYMax) / r.FitYMin > PlotSpanRatio) {
+        if (!(r.FitYMin > 0) || static_cast<ext>(r.FitYMax) / r.FitYMin > PlotSpanRatio) {
             r.PlotYMin = -1;
         }
         if (r.NearIdentity) {

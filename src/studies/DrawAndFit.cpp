@@ -46,7 +46,7 @@ SetStep DrawAndFit(RunWorkspace& ws, const ImportedData* imported, int setNumber
     if (fitted) {
         fitted(step.Fit);
     }
-    if (step.Fit.FailCode != 0) {
+    if (step.Fit.FailCode != NoFailure) {
         step.End = SetEnd::FitFailed;
         return step;
     }

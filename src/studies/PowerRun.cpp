@@ -85,7 +85,7 @@ private:
                        : (fit.In95SlopeCI && fit.In95InterceptCI);
     }
 
-    void RecordFailure(int failCode, int setNumber) {
+    void RecordFailure(FailCode failCode, int setNumber) {
         m_outcome.Failure =
             CaptureFailedSet(m_workspace->DataSet, failCode, setNumber,
                              FailedSetMessage(m_design.Regression, failCode, setNumber));
