@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DesignLimits.h"
 #include "studies/MessageKind.h"
 
 #include <string>
@@ -8,8 +9,6 @@ namespace kvor {
 
 struct ImportedData;
 struct StudyDesign;
-
-enum class StudyTab { Accuracy, Power };
 
 // The control a refusal sends the user to; the numbers are those the checks report.
 enum class DesignFocus { None = 0, Minimum = 1, Maximum = 2, Variance = 3, YB1 = 4, XB1 = 5 };

@@ -9,14 +9,6 @@
 
 namespace kvor {
 
-int DigitCount(int n) {
-    int digits = 1;
-    for (int rest = n < 0 ? -n : n; rest >= 10; rest /= 10) {
-        ++digits;
-    }
-    return digits;
-}
-
 namespace {
 
 std::string Printed(const char* pattern, double value) {
