@@ -152,18 +152,18 @@ private:
         results.ValidCount = m_validCount;
         results.Enclosed = m_enclosed;
         AccuracyPanels& p = results.Panels;
-        p.ASlopeMeanPanel = results.Slope.MeanText;
-        p.ASlopeSDPanel = results.Slope.SDText;
-        p.SlopeZLabel = results.Slope.ZText;
-        p.SlopePLabel = results.Slope.PText;
-        p.AIntMeanPanel = results.Intercept.MeanText;
-        p.AIntSDPanel = results.Intercept.SDText;
-        p.InterceptZLabel = results.Intercept.ZText;
-        p.InterceptPLabel = results.Intercept.PText;
-        std::string* percentages[6] = {&p.A95SlopeCIPanel, &p.A99SlopeCIPanel, &p.A95IntCIPanel,
-                                       &p.A99IntCIPanel,   &p.A95CRPanel,      &p.A99CRPanel};
+        p[AccuracyPanel::SlopeMean] = results.Slope.MeanText;
+        p[AccuracyPanel::SlopeSD] = results.Slope.SDText;
+        p[AccuracyPanel::SlopeZ] = results.Slope.ZText;
+        p[AccuracyPanel::SlopeP] = results.Slope.PText;
+        p[AccuracyPanel::InterceptMean] = results.Intercept.MeanText;
+        p[AccuracyPanel::InterceptSD] = results.Intercept.SDText;
+        p[AccuracyPanel::InterceptZ] = results.Intercept.ZText;
+        p[AccuracyPanel::InterceptP] = results.Intercept.PText;
+        // The enclosure panels follow in the order of the counts.
         for (int i = 0; i < 6; ++i) {
-            *percentages[i] = FormatPercentage(m_enclosed[i], m_validCount, sep);
+            p[static_cast<AccuracyPanel>(static_cast<int>(AccuracyPanel::Slope95) + i)] =
+                FormatPercentage(m_enclosed[i], m_validCount, sep);
         }
         return results;
     }
@@ -213,14 +213,21 @@ private:
 
 } // namespace
 
+const char* PanelKey(AccuracyPanel panel) {
+    static constexpr std::array<const char*, AccuracyPanelCount> keys{
+        "ASlopeMeanPanel", "ASlopeSDPanel",   "SlopeZLabel",     "SlopePLabel",
+        "AIntMeanPanel",   "AIntSDPanel",     "InterceptZLabel", "InterceptPLabel",
+        "A95SlopeCIPanel", "A99SlopeCIPanel", "A95IntCIPanel",   "A99IntCIPanel",
+        "A95CRPanel",      "A99CRPanel"};
+    return keys[static_cast<std::size_t>(panel)];
+}
+
 std::vector<std::pair<std::string, std::string>> AccuracyPanels::Named() const {
-    return {{"ASlopeMeanPanel", ASlopeMeanPanel}, {"ASlopeSDPanel", ASlopeSDPanel},
-            {"SlopeZLabel", SlopeZLabel},         {"SlopePLabel", SlopePLabel},
-            {"AIntMeanPanel", AIntMeanPanel},     {"AIntSDPanel", AIntSDPanel},
-            {"InterceptZLabel", InterceptZLabel}, {"InterceptPLabel", InterceptPLabel},
-            {"A95SlopeCIPanel", A95SlopeCIPanel}, {"A99SlopeCIPanel", A99SlopeCIPanel},
-            {"A95IntCIPanel", A95IntCIPanel},     {"A99IntCIPanel", A99IntCIPanel},
-            {"A95CRPanel", A95CRPanel},           {"A99CRPanel", A99CRPanel}};
+    std::vector<std::pair<std::string, std::string>> named;
+    for (std::size_t i = 0; i < AccuracyPanelCount; ++i) {
+        named.emplace_back(PanelKey(static_cast<AccuracyPanel>(i)), Texts[i]);
+    }
+    return named;
 }
 
 AccuracyRunOutcome ACalculations(const StudyDesign& design, const ImportedData* imported,

@@ -5,6 +5,7 @@
 #include "studies/RunControl.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -30,13 +31,37 @@ struct AccuracyRunControl : RunControl {
 // The enclosure counts in the order of the fit's flags.
 enum EnclosureIndex { Slope95, Slope99, Intercept95, Intercept99, Region95, Region99 };
 
-// The result panels of the tab by control name, in the order they are written.
-struct AccuracyPanels {
-    std::string ASlopeMeanPanel, ASlopeSDPanel, AIntMeanPanel, AIntSDPanel;
-    std::string SlopeZLabel, SlopePLabel, InterceptZLabel, InterceptPLabel;
-    std::string A95SlopeCIPanel, A99SlopeCIPanel, A95IntCIPanel, A99IntCIPanel;
-    std::string A95CRPanel, A99CRPanel;
+// The result panels of the tab, in the order they are written.
+enum class AccuracyPanel {
+    SlopeMean,
+    SlopeSD,
+    SlopeZ,
+    SlopeP,
+    InterceptMean,
+    InterceptSD,
+    InterceptZ,
+    InterceptP,
+    Slope95,
+    Slope99,
+    Intercept95,
+    Intercept99,
+    Region95,
+    Region99,
+};
+inline constexpr std::size_t AccuracyPanelCount =
+    static_cast<std::size_t>(AccuracyPanel::Region99) + 1;
 
+// The key a panel's text is reported under; the window's panel carries the same name.
+const char* PanelKey(AccuracyPanel panel);
+
+struct AccuracyPanels {
+    std::array<std::string, AccuracyPanelCount> Texts;
+
+    std::string& operator[](AccuracyPanel panel) { return Texts[static_cast<std::size_t>(panel)]; }
+    const std::string& operator[](AccuracyPanel panel) const {
+        return Texts[static_cast<std::size_t>(panel)];
+    }
+    // Every panel's key and text, in panel order.
     std::vector<std::pair<std::string, std::string>> Named() const;
 };
 

@@ -263,13 +263,12 @@ std::string XVarianceMessage(int code, const MessageContext& c) {
     }
 }
 
-DesignCheckResult Refusal(StudyTab tab, std::string message, DesignFocus focus, int code) {
+DesignCheckResult Refusal(std::string message, DesignFocus focus, int code) {
     DesignCheckResult result;
     result.Passed = false;
     result.Message = std::move(message);
     result.Kind = MessageKind::Information;
     result.Focus = focus;
-    result.FocusControl = FocusControlName(tab, focus);
     result.Code = code;
     return result;
 }
@@ -280,7 +279,7 @@ std::optional<DesignCheckResult> CheckLine(const StudyDesign& design, StudyTab t
     const double xMin = design.XMin;
     const double xMax = design.XMax;
     if (xMin > 0 && xMax / (1.2L * xMin) < 0.999999999999L) {
-        return Refusal(tab, std::string(T::RatioTooSmall), DesignFocus::Minimum, 0);
+        return Refusal(std::string(T::RatioTooSmall), DesignFocus::Minimum, 0);
     }
     const bool accuracy = tab == StudyTab::Accuracy;
     const double b = accuracy ? design.TrueSlope : design.ActualSlope;
@@ -291,7 +290,7 @@ std::optional<DesignCheckResult> CheckLine(const StudyDesign& design, StudyTab t
     if (b == 0) {
         // A level line has no crossing: below zero it is below zero everywhere.
         if (a < 0) {
-            return Refusal(tab, message(T::NegativeOverEntireRange, {}), DesignFocus::Minimum, 0);
+            return Refusal(message(T::NegativeOverEntireRange, {}), DesignFocus::Minimum, 0);
         }
         return std::nullopt;
     }
@@ -300,12 +299,12 @@ std::optional<DesignCheckResult> CheckLine(const StudyDesign& design, StudyTab t
     if (b > 0 && c > xMin) {
         const std::string text =
             c >= xMax ? message(T::NegativeOverEntireRange, {}) : message(T::NegativeBelowX, cText);
-        return Refusal(tab, text, DesignFocus::Minimum, 0);
+        return Refusal(text, DesignFocus::Minimum, 0);
     }
     if (b < 0 && c < xMax) {
         const std::string text =
             c > xMin ? message(T::NegativeAboveX, cText) : message(T::NegativeOverEntireRange, {});
-        return Refusal(tab, text, DesignFocus::Maximum, 0);
+        return Refusal(text, DesignFocus::Maximum, 0);
     }
     return std::nullopt;
 }
@@ -448,16 +447,7 @@ DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const Imp
                                            : RangeText(yLo, yHi, decimalSeparator)};
     std::string message =
         xFunction ? XVarianceMessage(code, context) : YVarianceMessage(code, context);
-    return Refusal(tab, std::move(message), focus, code);
-}
-
-std::string FocusControlName(StudyTab tab, DesignFocus focus) {
-    static constexpr std::array<const char*, 6> accuracy{
-        "", "AMinNumEdit", "AMaxNumEdit", "AConstantNumEdit", "AYB1Edit", "AXB1Edit"};
-    static constexpr std::array<const char*, 6> power{
-        "", "PMinNumEdit", "PMaxNumEdit", "PConstantNumEdit", "PYB1Edit", "PXB1Edit"};
-    const auto index = static_cast<std::size_t>(focus);
-    return tab == StudyTab::Accuracy ? accuracy[index] : power[index];
+    return Refusal(std::move(message), focus, code);
 }
 
 } // namespace kvor

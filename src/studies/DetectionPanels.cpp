@@ -62,6 +62,20 @@ std::string FormatMean(double x, char decimalSeparator) {
     return text;
 }
 
+const std::string& DetectionPanelTexts::Text(DetectionPanel panel) const {
+    switch (panel) {
+    case DetectionPanel::RequiredN:
+        return RequiredN;
+    case DetectionPanel::TotalSets:
+        return TotalSets;
+    case DetectionPanel::MeanSlope:
+        return MeanSlope;
+    case DetectionPanel::MeanIntercept:
+        break;
+    }
+    return MeanIntercept;
+}
+
 DetectionPanelTexts PanelTexts(int answerStore, const CriterionTotals& totals,
                                char decimalSeparator) {
     DetectionPanelTexts texts;
