@@ -362,10 +362,10 @@ void TAccuracyTab::StopRun() {
 }
 
 void TAccuracyTab::ShowResults(const AccuracyPanels& panels) {
-    for (const auto& [name, text] : panels.Named()) {
-        if (auto* panel = findChild<QLabel*>(QString::fromStdString(name))) {
-            panel->setText(QString::fromStdString(text));
-        }
+    // The panels are made in the order of AccuracyPanel.
+    for (std::size_t i = 0; i < panels.Texts.size() && i < std::size_t(m_resultPanels.size());
+         ++i) {
+        m_resultPanels[static_cast<int>(i)]->setText(QString::fromStdString(panels.Texts[i]));
     }
 }
 

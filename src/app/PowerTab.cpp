@@ -484,11 +484,10 @@ void TPowerTab::DrawSide(Criterion criterion, const SideView& view, bool scroll)
     QScrollArea* box = intervals ? m_ciScroll : m_crScroll;
     const char separator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
     const DetectionPanelTexts texts = PanelTexts(view.AnswerStore, view.Totals, separator);
-    const int first = intervals ? 0 : 4;
-    const std::string* panelTexts[4] = {&texts.RequiredN, &texts.TotalSets, &texts.MeanSlope,
-                                        &texts.MeanIntercept};
-    for (int i = 0; i < 4; ++i) {
-        m_panels[first + i]->setText(QString::fromStdString(*panelTexts[i]));
+    const int first = intervals ? 0 : DetectionPanelCount;
+    for (int i = 0; i < DetectionPanelCount; ++i) {
+        const std::string& text = texts.Text(static_cast<DetectionPanel>(i));
+        m_panels[first + i]->setText(QString::fromStdString(text));
     }
     if (view.Lines.empty()) {
         HideTable(criterion); // a cleared side

@@ -1,6 +1,7 @@
 #include "app/StudyTab.h"
 
 #include "app/ControlFactory.h"
+#include "app/FocusTarget.h"
 #include "app/HelpContext.h"
 #include "app/MainContext.h"
 #include "app/MainTexts.h"
@@ -336,7 +337,7 @@ bool TStudyTab::PrepareRun(StudyDesign& design) {
     if (check.Passed) {
         return true;
     }
-    if (auto* control = findChild<QWidget*>(QString::fromStdString(check.FocusControl))) {
+    if (auto* control = findChild<QWidget*>(FocusControlName(tab, check.Focus))) {
         control->setFocus(Qt::OtherFocusReason);
     }
     messages.MessageBeep();

@@ -123,6 +123,9 @@ int RunAccuracy(const CliOptions& options, CliStreams& streams) {
     if (const auto refused = LoadImport(options, StudyTab::Accuracy, streams, pool)) {
         return *refused;
     }
+    if (const auto refused = RefuseSampling(options, StudyTab::Accuracy, pool, streams)) {
+        return *refused;
+    }
     if (const auto refused = RefuseDesign(options, StudyTab::Accuracy, pool, streams)) {
         return *refused;
     }

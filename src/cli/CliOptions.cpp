@@ -64,6 +64,17 @@ int IntegerInRange(const std::string& option, const std::string& text, long long
     return static_cast<int>(*value);
 }
 
+double FieldValue(const std::string& option, const std::string& text, DesignField field) {
+    const FieldLimits& limits = DesignLimit(field);
+    return RealInRange(option, text, limits.Min, limits.Max);
+}
+
+int WholeFieldValue(const std::string& option, const std::string& text, DesignField field) {
+    const FieldLimits& limits = DesignLimit(field);
+    return IntegerInRange(option, text, static_cast<long long>(limits.Min),
+                          static_cast<long long>(limits.Max));
+}
+
 template <typename T>
 T Choice(const std::string& option, const std::string& text,
          const std::vector<std::pair<std::string, T>>& choices) {
@@ -95,14 +106,13 @@ VarianceFunction ParseVarianceFunction(const std::string& option, const std::str
     if (parts.size() != 6) {
         throw Failure{option + ": expected FORM,PARA,B1,B2,B3,J, got '" + text + "'"};
     }
-    constexpr double CoefficientLimit = 999999999;
     VarianceFunction function;
-    function.Form = IntegerInRange(option + " FORM", parts[0], 2, 4);
-    function.Para = IntegerInRange(option + " PARA", parts[1], -1, 1);
-    function.B1 = RealInRange(option + " B1", parts[2], -CoefficientLimit, CoefficientLimit);
-    function.B2 = RealInRange(option + " B2", parts[3], -CoefficientLimit, CoefficientLimit);
-    function.B3 = RealInRange(option + " B3", parts[4], -CoefficientLimit, CoefficientLimit);
-    function.J = RealInRange(option + " J", parts[5], -65, 65);
+    function.Form = WholeFieldValue(option + " FORM", parts[0], DesignField::Form);
+    function.Para = WholeFieldValue(option + " PARA", parts[1], DesignField::Para);
+    function.B1 = FieldValue(option + " B1", parts[2], DesignField::B1);
+    function.B2 = FieldValue(option + " B2", parts[3], DesignField::B2);
+    function.B3 = FieldValue(option + " B3", parts[4], DesignField::B3);
+    function.J = FieldValue(option + " J", parts[5], DesignField::J);
     return function;
 }
 
@@ -135,33 +145,38 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
                                                            {"wls", RegressionType::WLS},
                                                            {"deming", RegressionType::Deming}});
          }},
-        {"--n", [](CliOptions& o,
-                   const std::string& v) { o.Design.N = IntegerInRange("--n", v, 3, 5000); }},
+        {"--n",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.N = WholeFieldValue("--n", v, DesignField::N);
+         }},
         {"--sets",
          [](CliOptions& o, const std::string& v) {
-             o.Design.SetsPerRun = IntegerInRange("--sets", v, 1000, 10000);
+             o.Design.SetsPerRun = WholeFieldValue("--sets", v, DesignField::SetsPerRun);
          }},
         {"--true-slope",
          [](CliOptions& o, const std::string& v) {
-             o.Design.TrueSlope = RealInRange("--true-slope", v, -100, 100);
+             o.Design.TrueSlope = FieldValue("--true-slope", v, DesignField::TrueSlope);
          }},
         {"--true-intercept",
          [](CliOptions& o, const std::string& v) {
-             o.Design.TrueIntercept = RealInRange("--true-intercept", v, -99999, 99999);
+             o.Design.TrueIntercept = FieldValue("--true-intercept", v, DesignField::TrueIntercept);
          }},
         {"--actual-slope",
          [](CliOptions& o, const std::string& v) {
-             o.Design.ActualSlope = RealInRange("--actual-slope", v, -100, 100);
+             o.Design.ActualSlope = FieldValue("--actual-slope", v, DesignField::ActualSlope);
          }},
         {"--actual-intercept",
          [](CliOptions& o, const std::string& v) {
-             o.Design.ActualIntercept = RealInRange("--actual-intercept", v, -99999, 99999);
+             o.Design.ActualIntercept =
+                 FieldValue("--actual-intercept", v, DesignField::ActualIntercept);
          }},
-        {"--xmin", [](CliOptions& o,
-                      const std::string& v) { o.Design.XMin = RealInRange("--xmin", v, 0, 1e6); }},
+        {"--xmin",
+         [](CliOptions& o, const std::string& v) {
+             o.Design.XMin = FieldValue("--xmin", v, DesignField::XMin);
+         }},
         {"--xmax",
          [](CliOptions& o, const std::string& v) {
-             o.Design.XMax = RealInRange("--xmax", v, 0.001, 1e7);
+             o.Design.XMax = FieldValue("--xmax", v, DesignField::XMax);
          }},
         {"--xdist",
          [](CliOptions& o, const std::string& v) {
@@ -172,7 +187,7 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
          }},
         {"--variance",
          [](CliOptions& o, const std::string& v) {
-             o.Design.ConstantVariance = RealInRange("--variance", v, 1e-6, 999999999);
+             o.Design.ConstantVariance = FieldValue("--variance", v, DesignField::ConstantVariance);
          }},
         {"--yvf",
          [](CliOptions& o, const std::string& v) {

@@ -15,6 +15,9 @@ int RunCheck(const CliOptions& options, CliStreams& streams) {
     if (const auto refused = LoadImport(options, tab, streams, pool)) {
         return *refused;
     }
+    if (const auto refused = RefuseSampling(options, tab, pool, streams)) {
+        return *refused;
+    }
     if (const auto refused = RefuseDesign(options, tab, pool, streams)) {
         return *refused;
     }

@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
+#include "engine/DesignLimits.h"
 #include "import/CommitImport.h"
 #include "import/ImportXY.h"
 
@@ -39,6 +40,30 @@ std::optional<int> LoadImport(const CliOptions& options, StudyTab tab, CliStream
     pool.Data = std::make_unique<ImportedData>();
     CommitImport(kind, result.SourcePath, *buffer, *pool.Data);
     return std::nullopt;
+}
+
+std::optional<int> RefuseSampling(const CliOptions& options, StudyTab tab, const CliPool& pool,
+                                  CliStreams& streams) {
+    if (tab != StudyTab::Accuracy || !pool.Data) {
+        return std::nullopt;
+    }
+    const int count = pool.Data->Count;
+    const int sets = options.Design.SetsPerRun;
+    const int n = options.Design.N;
+    const SamplingLimits limits = UpdateSampling(count, sets, n);
+    if (limits.Sets == sets && limits.N == n) {
+        return std::nullopt;
+    }
+    const std::string pairs = std::to_string(count) + " imported pairs give ";
+    const int maxN = MaxNForSets(count, sets);
+    if (maxN >= static_cast<int>(DesignLimit(DesignField::N).Min)) {
+        streams.Err << "kvor-cli: --n: " << pairs << sets << " data sets of at most " << maxN
+                    << " pairs, got " << n << '\n';
+    } else {
+        streams.Err << "kvor-cli: --sets: " << pairs << "at most " << MaxSetsForN(count, n)
+                    << " data sets of " << n << " pairs, got " << sets << '\n';
+    }
+    return ExitUsage;
 }
 
 std::optional<int> RefuseDesign(const CliOptions& options, StudyTab tab, const CliPool& pool,

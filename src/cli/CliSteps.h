@@ -25,6 +25,11 @@ struct CliPool {
 std::optional<int> LoadImport(const CliOptions& options, StudyTab tab, CliStreams& streams,
                               CliPool& pool);
 
+// The Accuracy tab's limits on data sets and N with an imported pool, as the window sets them:
+// prints which option exceeds its limit and returns the exit status when S x N exceeds the pool.
+std::optional<int> RefuseSampling(const CliOptions& options, StudyTab tab, const CliPool& pool,
+                                  CliStreams& streams);
+
 // Runs the design checks; prints the refusal and its focus and returns the exit status when the
 // design is refused.
 std::optional<int> RefuseDesign(const CliOptions& options, StudyTab tab, const CliPool& pool,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ExtendedMath.h"
+
 #include <cmath>
 
 // One-dimensional search routines of the Deming fit: downhill bracketing of a minimum, Brent's
@@ -25,12 +27,6 @@ struct MinimumPoint {
 
 namespace brent_detail {
 
-using ext = long double;
-
-inline double Round(ext v) {
-    return static_cast<double>(v);
-}
-
 // Magnitude of a with the sign of b (zero counts as positive).
 inline ext WithSign(ext a, ext b) {
     return b >= 0 ? std::fabs(a) : -std::fabs(a);
@@ -42,8 +38,6 @@ inline ext WithSign(ext a, ext b) {
 // parabolic extrapolation until the middle point lies below both ends.
 template <class F>
 MinimumBracket BracketMinimum(double ax, double bx, double fa, double fb, F&& f) {
-    using brent_detail::ext;
-    using brent_detail::Round;
     constexpr ext Gold = 1.618034L;
     constexpr ext GrowthLimit = 100.0L;
     constexpr ext Tiny = 1e-20L;
@@ -57,16 +51,16 @@ MinimumBracket BracketMinimum(double ax, double bx, double fa, double fb, F&& f)
         fa = fb;
         fb = sf;
     }
-    double cx = Round(bx + Gold * (static_cast<ext>(bx) - ax));
+    double cx = ToDouble(bx + Gold * (static_cast<ext>(bx) - ax));
     double fc = f(cx);
     for (int step = 0; step < MaxSteps && fb > fc; ++step) {
-        const double r = Round((static_cast<ext>(bx) - ax) * (static_cast<ext>(fb) - fc));
-        const double q = Round((static_cast<ext>(bx) - cx) * (static_cast<ext>(fb) - fa));
+        const double r = ToDouble((static_cast<ext>(bx) - ax) * (static_cast<ext>(fb) - fc));
+        const double q = ToDouble((static_cast<ext>(bx) - cx) * (static_cast<ext>(fb) - fa));
         const ext qr = static_cast<ext>(q) - r;
         const ext divisor = 2.0L * brent_detail::WithSign(std::fmax(std::fabs(qr), Tiny), qr);
-        double u = Round(bx - ((static_cast<ext>(bx) - cx) * q - (static_cast<ext>(bx) - ax) * r) /
-                                  divisor);
-        const double uLimit = Round(bx + GrowthLimit * (static_cast<ext>(cx) - bx));
+        double u = ToDouble(
+            bx - ((static_cast<ext>(bx) - cx) * q - (static_cast<ext>(bx) - ax) * r) / divisor);
+        const double uLimit = ToDouble(bx + GrowthLimit * (static_cast<ext>(cx) - bx));
         double fu = 0;
         if ((static_cast<ext>(bx) - u) * (static_cast<ext>(u) - cx) > 0) {
             // Parabolic point between bx and cx.
@@ -77,7 +71,7 @@ MinimumBracket BracketMinimum(double ax, double bx, double fa, double fb, F&& f)
             if (fu > fb) {
                 return {ax, bx, u, fa, fb, fu};
             }
-            u = Round(cx + Gold * (static_cast<ext>(cx) - bx));
+            u = ToDouble(cx + Gold * (static_cast<ext>(cx) - bx));
             fu = f(u);
         } else if ((static_cast<ext>(cx) - u) * (static_cast<ext>(u) - uLimit) > 0) {
             // Parabolic point between cx and its allowed limit.
@@ -85,7 +79,7 @@ MinimumBracket BracketMinimum(double ax, double bx, double fa, double fb, F&& f)
             if (fu < fc) {
                 bx = cx;
                 cx = u;
-                u = Round(cx + Gold * (static_cast<ext>(cx) - bx));
+                u = ToDouble(cx + Gold * (static_cast<ext>(cx) - bx));
                 fb = fc;
                 fc = fu;
                 fu = f(u);
@@ -94,7 +88,7 @@ MinimumBracket BracketMinimum(double ax, double bx, double fa, double fb, F&& f)
             u = uLimit;
             fu = f(u);
         } else {
-            u = Round(cx + Gold * (static_cast<ext>(cx) - bx));
+            u = ToDouble(cx + Gold * (static_cast<ext>(cx) - bx));
             fu = f(u);
         }
         ax = bx;
@@ -110,8 +104,6 @@ MinimumBracket BracketMinimum(double ax, double bx, double fa, double fb, F&& f)
 // Brent's minimisation inside a bracket whose middle value br.Fb is already known. Returns the
 // best point found; when the iterations run out that is the best point so far.
 template <class F> MinimumPoint BrentMinimise(const MinimumBracket& br, double tol, F&& f) {
-    using brent_detail::ext;
-    using brent_detail::Round;
     using brent_detail::WithSign;
     constexpr ext GoldSection = 0.381966L;
     constexpr ext Floor = 1e-10L;
@@ -128,19 +120,19 @@ template <class F> MinimumPoint BrentMinimise(const MinimumBracket& br, double t
     double d = 0;
     double e = 0;
     for (int iteration = 0; iteration < MaxIterations; ++iteration) {
-        const double xm = Round(0.5L * (static_cast<ext>(a) + b));
-        const double tol1 = Round(tol * std::fabs(static_cast<ext>(x)) + Floor);
-        const double tol2 = Round(2.0L * tol1);
+        const double xm = ToDouble(0.5L * (static_cast<ext>(a) + b));
+        const double tol1 = ToDouble(tol * std::fabs(static_cast<ext>(x)) + Floor);
+        const double tol2 = ToDouble(2.0L * tol1);
         if (std::fabs(static_cast<ext>(x) - xm) <= tol2 - 0.5L * (static_cast<ext>(b) - a)) {
             return {x, fx};
         }
         bool golden = true;
         if (std::fabs(e) > tol1) {
             // Trial parabolic fit through x, w and v.
-            const double r = Round((static_cast<ext>(x) - w) * (static_cast<ext>(fx) - fv));
-            double q = Round((static_cast<ext>(x) - v) * (static_cast<ext>(fx) - fw));
-            double p = Round((static_cast<ext>(x) - v) * q - (static_cast<ext>(x) - w) * r);
-            q = Round(2.0L * (static_cast<ext>(q) - r));
+            const double r = ToDouble((static_cast<ext>(x) - w) * (static_cast<ext>(fx) - fv));
+            double q = ToDouble((static_cast<ext>(x) - v) * (static_cast<ext>(fx) - fw));
+            double p = ToDouble((static_cast<ext>(x) - v) * q - (static_cast<ext>(x) - w) * r);
+            q = ToDouble(2.0L * (static_cast<ext>(q) - r));
             if (q > 0) {
                 p = -p;
             }
@@ -152,19 +144,19 @@ template <class F> MinimumPoint BrentMinimise(const MinimumBracket& br, double t
                                       p >= static_cast<ext>(q) * (static_cast<ext>(b) - x));
             if (acceptable) {
                 golden = false;
-                d = Round(static_cast<ext>(p) / q);
-                const double u = Round(static_cast<ext>(x) + d);
+                d = ToDouble(static_cast<ext>(p) / q);
+                const double u = ToDouble(static_cast<ext>(x) + d);
                 if (static_cast<ext>(u) - a < tol2 || static_cast<ext>(b) - u < tol2) {
-                    d = Round(WithSign(tol1, static_cast<ext>(xm) - x));
+                    d = ToDouble(WithSign(tol1, static_cast<ext>(xm) - x));
                 }
             }
         }
         if (golden) {
-            e = x >= xm ? Round(static_cast<ext>(a) - x) : Round(static_cast<ext>(b) - x);
-            d = Round(GoldSection * e);
+            e = x >= xm ? ToDouble(static_cast<ext>(a) - x) : ToDouble(static_cast<ext>(b) - x);
+            d = ToDouble(GoldSection * e);
         }
-        const double u = std::fabs(d) >= tol1 ? Round(static_cast<ext>(x) + d)
-                                              : Round(static_cast<ext>(x) + WithSign(tol1, d));
+        const double u = std::fabs(d) >= tol1 ? ToDouble(static_cast<ext>(x) + d)
+                                              : ToDouble(static_cast<ext>(x) + WithSign(tol1, d));
         const double fu = f(u);
         if (fu <= fx) {
             if (u >= x) {
@@ -209,8 +201,6 @@ struct RootSearch {
 // checked for a change of sign.
 template <class F>
 RootSearch BrentRootSearch(double x1, double x2, double tol, int maxIterations, F&& f) {
-    using brent_detail::ext;
-    using brent_detail::Round;
     using brent_detail::WithSign;
     constexpr ext MachineEps = 3e-8L;
 
@@ -226,7 +216,7 @@ RootSearch BrentRootSearch(double x1, double x2, double tol, int maxIterations, 
         if ((fb > 0 && fc > 0) || (fb < 0 && fc < 0)) {
             c = a;
             fc = fa;
-            d = Round(static_cast<ext>(b) - a);
+            d = ToDouble(static_cast<ext>(b) - a);
             e = d;
         }
         if (std::fabs(fc) < std::fabs(fb)) {
@@ -237,36 +227,37 @@ RootSearch BrentRootSearch(double x1, double x2, double tol, int maxIterations, 
             fb = fc;
             fc = fa;
         }
-        const double tol1 = Round(2.0L * MachineEps * std::fabs(static_cast<ext>(b)) + 0.5L * tol);
-        const double xm = Round(0.5L * (static_cast<ext>(c) - b));
+        const double tol1 =
+            ToDouble(2.0L * MachineEps * std::fabs(static_cast<ext>(b)) + 0.5L * tol);
+        const double xm = ToDouble(0.5L * (static_cast<ext>(c) - b));
         if (std::fabs(xm) <= tol1 || fb == 0) {
             return {b, fb, true};
         }
         if (std::fabs(e) >= tol1 && std::fabs(fa) > std::fabs(fb)) {
             // Inverse quadratic interpolation, or the secant when only two points are distinct.
-            const double s = Round(static_cast<ext>(fb) / fa);
+            const double s = ToDouble(static_cast<ext>(fb) / fa);
             double p = 0;
             double q = 0;
             if (a == c) {
-                p = Round(2.0L * xm * s);
-                q = Round(1.0L - s);
+                p = ToDouble(2.0L * xm * s);
+                q = ToDouble(1.0L - s);
             } else {
-                q = Round(static_cast<ext>(fa) / fc);
-                const double r = Round(static_cast<ext>(fb) / fc);
-                p = Round(s * (2.0L * xm * (static_cast<ext>(q) - r) -
-                               (static_cast<ext>(b) - a) * (static_cast<ext>(r) - 1.0L)));
-                q = Round((static_cast<ext>(q) - 1.0L) * (static_cast<ext>(r) - 1.0L) *
-                          (static_cast<ext>(s) - 1.0L));
+                q = ToDouble(static_cast<ext>(fa) / fc);
+                const double r = ToDouble(static_cast<ext>(fb) / fc);
+                p = ToDouble(s * (2.0L * xm * (static_cast<ext>(q) - r) -
+                                  (static_cast<ext>(b) - a) * (static_cast<ext>(r) - 1.0L)));
+                q = ToDouble((static_cast<ext>(q) - 1.0L) * (static_cast<ext>(r) - 1.0L) *
+                             (static_cast<ext>(s) - 1.0L));
             }
             if (p > 0) {
                 q = -q;
             }
             p = std::fabs(p);
-            const double min1 = Round(3.0L * q * xm - std::fabs(static_cast<ext>(tol1) * q));
-            const double min2 = Round(std::fabs(static_cast<ext>(e) * q));
+            const double min1 = ToDouble(3.0L * q * xm - std::fabs(static_cast<ext>(tol1) * q));
+            const double min2 = ToDouble(std::fabs(static_cast<ext>(e) * q));
             if (2.0L * p < (min1 < min2 ? min1 : min2)) {
                 e = d;
-                d = Round(static_cast<ext>(p) / q);
+                d = ToDouble(static_cast<ext>(p) / q);
             } else {
                 d = xm;
                 e = d;
@@ -278,9 +269,9 @@ RootSearch BrentRootSearch(double x1, double x2, double tol, int maxIterations, 
         a = b;
         fa = fb;
         if (std::fabs(d) > tol1) {
-            b = Round(static_cast<ext>(b) + d);
+            b = ToDouble(static_cast<ext>(b) + d);
         } else {
-            b = Round(static_cast<ext>(b) + WithSign(tol1, xm));
+            b = ToDouble(static_cast<ext>(b) + WithSign(tol1, xm));
         }
         fb = f(b);
     }

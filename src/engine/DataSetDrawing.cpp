@@ -24,8 +24,7 @@ void UpdateXExtremes(DataSet& data, double x) {
 
 void DrawGeneratedOLS(const StudyDesign& design, const TargetDesign& target,
                       RandomGenerator& generator, DataSet& data) {
-    const double sd =
-        static_cast<double>(std::sqrt(static_cast<long double>(design.ConstantVariance)));
+    const double sd = ToDouble(std::sqrt(static_cast<ext>(design.ConstantVariance)));
     for (int i = 0; i < data.N; ++i) {
         data.X[i] = target.XTarget[i];
         data.Y[i] = generator.NormalDeviate(target.YTarget[i], sd);
@@ -69,7 +68,7 @@ bool DrawImported(const StudyDesign& design, const ImportedData& imported, int s
         }
         return true;
     }
-    const long double last = static_cast<long double>(count - 1);
+    const ext last = static_cast<ext>(count - 1);
     for (int i = 0; i < data.N; ++i) {
         // Rounding halves the chance of the first and last pair; that is the sampling rule.
         const auto idx = static_cast<long long>(RoundHalfEven(generator.NextUniform() * last));

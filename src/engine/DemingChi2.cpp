@@ -1,14 +1,13 @@
 #include "engine/DemingChi2.h"
 
 #include "engine/DemingScratch.h"
+#include "engine/ExtendedMath.h"
 
 #include <cmath>
 
 namespace kvor {
 
 namespace {
-
-using ext = long double;
 
 constexpr ext WeightCap = 1e30L;
 
@@ -24,7 +23,7 @@ double DemingChi2(const DemingProblem& problem, double theta, double c, DemingSc
     double* wc = scratch.WC.data();
     const int n = problem.N;
 
-    const double t = static_cast<double>(std::tan(static_cast<ext>(theta)));
+    const double t = ToDouble(std::tan(static_cast<ext>(theta)));
     const ext t2 = static_cast<ext>(t) * t;
     const ext lam = problem.Lam;
 
@@ -33,25 +32,25 @@ double DemingChi2(const DemingProblem& problem, double theta, double c, DemingSc
     double sumWY = 0;
     for (int i = 0; i < n; ++i) {
         const ext w = 1.0L / (t2 / wx[i] + lam / wy[i]);
-        const double wi = static_cast<double>(w > WeightCap ? WeightCap : w);
+        const double wi = ToDouble(w > WeightCap ? WeightCap : w);
         wc[i] = wi;
-        sumW = static_cast<double>(static_cast<ext>(sumW) + wi);
-        sumWX = static_cast<double>(sumWX + static_cast<ext>(wi) * x[i]);
-        sumWY = static_cast<double>(sumWY + static_cast<ext>(wi) * ys[i]);
+        sumW = ToDouble(static_cast<ext>(sumW) + wi);
+        sumWX = ToDouble(sumWX + static_cast<ext>(wi) * x[i]);
+        sumWY = ToDouble(sumWY + static_cast<ext>(wi) * ys[i]);
     }
-    const double xw = static_cast<double>(static_cast<ext>(sumWX) / sumW);
-    const double yw = static_cast<double>(static_cast<ext>(sumWY) / sumW);
-    const double a = static_cast<double>(yw - static_cast<ext>(t) * xw);
+    const double xw = ToDouble(static_cast<ext>(sumWX) / sumW);
+    const double yw = ToDouble(static_cast<ext>(sumWY) / sumW);
+    const double a = ToDouble(yw - static_cast<ext>(t) * xw);
 
     double chi2 = 0;
     for (int i = 0; i < n; ++i) {
         const ext r = ys[i] - static_cast<ext>(a) - static_cast<ext>(t) * x[i];
-        chi2 = static_cast<double>(chi2 + wc[i] * r * r);
+        chi2 = ToDouble(chi2 + wc[i] * r * r);
     }
 
     scratch.A = a;
     scratch.SumWC = sumW;
-    return static_cast<double>(chi2 - static_cast<ext>(c));
+    return ToDouble(chi2 - static_cast<ext>(c));
 }
 
 } // namespace kvor

@@ -5,7 +5,9 @@
 #include "engine/DataSet.h"
 #include "engine/DemingChi2.h"
 #include "engine/DemingScratch.h"
+#include "engine/ExtendedMath.h"
 #include "engine/FloatGuard.h"
+#include "engine/Reweighting.h"
 #include "engine/StudyDesign.h"
 #include "engine/TruePointWeights.h"
 
@@ -15,39 +17,12 @@ namespace kvor {
 
 namespace {
 
-using ext = long double;
-
 constexpr double UpperStartAngle = 1.571;
 // Period used for angular distances; a touch below pi.
 constexpr double AnglePeriod = 3.14159265;
 constexpr double NoDistance = 1e30;
 constexpr double MinimiseTolerance = 1e-6;
 constexpr double RootTolerance = 1e-6;
-constexpr int MaxPasses = 21;
-constexpr int ObservedWeightsPass = 20;
-
-double Round(ext v) {
-    return static_cast<double>(v);
-}
-
-double Clamp(double v, WeightRange limits) {
-    if (limits.Lower > v) {
-        return limits.Lower;
-    }
-    if (v > limits.Upper) {
-        return limits.Upper;
-    }
-    return v;
-}
-
-WeightRange LimitsOf(const VarianceFunction& f, double lower, double upper) {
-    return WgtRange(f.Para, f.Form, f.B1, f.B2, f.B3, f.J, lower, upper);
-}
-
-double Weight(const VarianceFunction& f, double v) {
-    return Round(1.0L / PVar(f, v));
-}
-
 struct Limits {
     WeightRange X;
     WeightRange Y;
@@ -65,17 +40,17 @@ void ObservedWeights(const StudyDesign& design, const DataSet& data, const Limit
 double SampleVariance(const double* v, int n) {
     double sum = 0;
     for (int i = 0; i < n; ++i) {
-        sum = Round(sum + static_cast<ext>(v[i]));
+        sum = ToDouble(sum + static_cast<ext>(v[i]));
     }
-    const double mean = Round(static_cast<ext>(sum) / n);
+    const double mean = ToDouble(static_cast<ext>(sum) / n);
     double sumD = 0;
     double sumD2 = 0;
     for (int i = 0; i < n; ++i) {
-        const double d = Round(static_cast<ext>(v[i]) - mean);
-        sumD = Round(sumD + static_cast<ext>(d));
-        sumD2 = Round(sumD2 + static_cast<ext>(d) * d);
+        const double d = ToDouble(static_cast<ext>(v[i]) - mean);
+        sumD = ToDouble(sumD + static_cast<ext>(d));
+        sumD2 = ToDouble(sumD2 + static_cast<ext>(d) * d);
     }
-    return Round((sumD2 - static_cast<ext>(sumD) * sumD / n) / (n - 1));
+    return ToDouble((sumD2 - static_cast<ext>(sumD) * sumD / n) / (n - 1));
 }
 
 // Fills YS and returns the weighted least-squares slope in the rescaled plane, with the
@@ -86,21 +61,21 @@ double StartingSlope(const DataSet& data, double lam, double s, DemingScratch& s
     double sumWX = 0;
     for (int i = 0; i < n; ++i) {
         const double w =
-            Round(1.0L / (1.0L / scratch.WX[i] + lam / static_cast<ext>(scratch.WY[i])));
+            ToDouble(1.0L / (1.0L / scratch.WX[i] + lam / static_cast<ext>(scratch.WY[i])));
         scratch.WC[i] = w;
-        scratch.YS[i] = Round(static_cast<ext>(s) * data.Y[i]);
-        sumW = Round(sumW + static_cast<ext>(w));
-        sumWX = Round(sumWX + static_cast<ext>(w) * data.X[i]);
+        scratch.YS[i] = ToDouble(static_cast<ext>(s) * data.Y[i]);
+        sumW = ToDouble(sumW + static_cast<ext>(w));
+        sumWX = ToDouble(sumWX + static_cast<ext>(w) * data.X[i]);
     }
-    const double xbar = Round(static_cast<ext>(sumWX) / sumW);
+    const double xbar = ToDouble(static_cast<ext>(sumWX) / sumW);
     double num = 0;
     double den = 0;
     for (int i = 0; i < n; ++i) {
         const ext d = static_cast<ext>(data.X[i]) - xbar;
-        num = Round(num + scratch.WC[i] * d * scratch.YS[i]);
-        den = Round(den + scratch.WC[i] * d * d);
+        num = ToDouble(num + scratch.WC[i] * d * scratch.YS[i]);
+        den = ToDouble(den + scratch.WC[i] * d * d);
     }
-    return Round(static_cast<ext>(num) / den);
+    return ToDouble(static_cast<ext>(num) / den);
 }
 
 struct PassFit {
@@ -122,19 +97,12 @@ PassFit MinimiseOverAngle(const DemingProblem& problem, double start, DemingScra
     return {best.X, chi2(best.X)};
 }
 
-bool SlopeSettled(double prev, double slopeNow) {
-    if (prev != 0) {
-        return std::fabs((static_cast<ext>(prev) - slopeNow) / prev) < 1e-5L;
-    }
-    return std::fabs(static_cast<ext>(prev) - slopeNow) < 1e-10L;
-}
-
 double DataSlope(double theta, double s) {
-    return Round(std::tan(static_cast<ext>(theta)) / s);
+    return ToDouble(std::tan(static_cast<ext>(theta)) / s);
 }
 
 struct AngleFit {
-    int FailCode = 0;
+    kvor::FailCode FailCode = NoFailure;
     double Theta = 0;
     double FMin = 0;
 };
@@ -146,54 +114,38 @@ AngleFit FitAngle(const StudyDesign& design, const DataSet& data, const Limits& 
                   DemingScratch& scratch) {
     FloatGuard guard;
     double estimate = startAngle;
-    bool first = true;
-    bool final = false;
-    double prev = 0;
+    ReweightingSchedule schedule;
     PassFit fit;
-    for (int pass = 1; pass <= MaxPasses; ++pass) {
+    for (int pass = 1; pass <= ReweightingSchedule::LastPass; ++pass) {
         scratch.Passes = pass;
-        const bool finalAtStart = final;
+        schedule.StartPass(pass);
         guard.Reset();
         fit = MinimiseOverAngle(problem, estimate, scratch);
         bool failed = guard.Failed();
         if (!failed) {
-            if (final) {
+            const auto step = schedule.AfterFit([&] { return DataSlope(fit.Theta, s); });
+            if (step == ReweightingSchedule::Step::Done) {
                 break;
             }
-            const double a0 = Round(static_cast<ext>(scratch.A) / s);
-            if (pass == 1) {
-                first = false;
-                const double slopeNow = DataSlope(fit.Theta, s);
-                TruePointWeights(design, data, limits.X, limits.Y, slopeNow, a0, scratch);
-                prev = slopeNow;
+            if (step == ReweightingSchedule::Step::Reweight) {
+                const double a0 = ToDouble(static_cast<ext>(scratch.A) / s);
+                TruePointWeights(design, data, limits.X, limits.Y, schedule.Slope(), a0, scratch);
                 estimate = fit.Theta;
-            } else if (pass == ObservedWeightsPass) {
+            } else {
                 ObservedWeights(design, data, limits, scratch);
                 estimate = startAngle;
-                final = true;
-            } else {
-                const double slopeNow = DataSlope(fit.Theta, s);
-                if (SlopeSettled(prev, slopeNow)) {
-                    break;
-                }
-                TruePointWeights(design, data, limits.X, limits.Y, slopeNow, a0, scratch);
-                prev = slopeNow;
-                estimate = fit.Theta;
             }
             failed = guard.Failed();
         }
         if (failed) {
-            // A final pass repeats the first one, which did succeed; should it fail anyway there
-            // is nothing left to fall back to.
-            if (first || finalAtStart) {
-                return {2, 0, 0};
+            if (!schedule.FallBack()) {
+                return {FloatingPointFailure, 0, 0};
             }
             ObservedWeights(design, data, limits, scratch);
             estimate = startAngle;
-            final = true;
         }
     }
-    return {0, fit.Theta, fit.FMin};
+    return {NoFailure, fit.Theta, fit.FMin};
 }
 
 struct ProfileLimits {
@@ -206,7 +158,7 @@ struct ProfileLimits {
 // towards the nearest stored angle above that level on either side.
 ProfileLimits FindProfileLimits(const DemingProblem& problem, double theta, double fmin,
                                 double aTheta, double sumWC, double s, DemingScratch& scratch) {
-    const double lim = Round(static_cast<ext>(fmin) + 1.0L);
+    const double lim = ToDouble(static_cast<ext>(fmin) + 1.0L);
     double dPlus = NoDistance;
     double dMinus = NoDistance;
     for (int k = 0; k < 6; ++k) {
@@ -214,9 +166,9 @@ ProfileLimits FindProfileLimits(const DemingProblem& problem, double theta, doub
         if (!(scratch.StoredValues[k] > lim)) {
             continue;
         }
-        double d = Round(std::fabs(static_cast<ext>(angle) - theta));
-        d = Round(d - std::trunc(static_cast<ext>(d) / AnglePeriod) * AnglePeriod);
-        double dAlt = Round(static_cast<ext>(AnglePeriod) - d);
+        double d = ToDouble(std::fabs(static_cast<ext>(angle) - theta));
+        d = ToDouble(d - std::trunc(static_cast<ext>(d) / AnglePeriod) * AnglePeriod);
+        double dAlt = ToDouble(static_cast<ext>(AnglePeriod) - d);
         if (theta > angle) {
             const double t = d;
             d = dAlt;
@@ -230,23 +182,23 @@ ProfileLimits FindProfileLimits(const DemingProblem& problem, double theta, doub
     }
 
     FloatGuard guard;
-    const double d = Round(1.0L / sumWC);
+    const double d = ToDouble(1.0L / sumWC);
     const auto profile = [&](double angle) { return DemingChi2(problem, angle, lim, scratch); };
     const double rPlus =
-        BrentRoot(Round(static_cast<ext>(theta) + dPlus), theta, RootTolerance, profile);
-    const double dThetaPlus = Round(static_cast<ext>(rPlus) - theta);
-    const double dAPlus = Round(static_cast<ext>(scratch.A) - aTheta);
+        BrentRoot(ToDouble(static_cast<ext>(theta) + dPlus), theta, RootTolerance, profile);
+    const double dThetaPlus = ToDouble(static_cast<ext>(rPlus) - theta);
+    const double dAPlus = ToDouble(static_cast<ext>(scratch.A) - aTheta);
     const double rMinus =
-        BrentRoot(Round(static_cast<ext>(theta) - dMinus), theta, RootTolerance, profile);
-    const double dThetaMinus = Round(static_cast<ext>(rMinus) - theta);
-    const double dAMinus = Round(static_cast<ext>(scratch.A) - aTheta);
+        BrentRoot(ToDouble(static_cast<ext>(theta) - dMinus), theta, RootTolerance, profile);
+    const double dThetaMinus = ToDouble(static_cast<ext>(rMinus) - theta);
+    const double dAMinus = ToDouble(static_cast<ext>(scratch.A) - aTheta);
 
     const ext c = std::cos(static_cast<ext>(theta));
-    const double seSlope = Round(std::sqrt((static_cast<ext>(dThetaPlus) * dThetaPlus +
-                                            static_cast<ext>(dThetaMinus) * dThetaMinus) /
-                                           2.0L) /
-                                 (c * c * s));
-    const double seIntercept = Round(
+    const double seSlope = ToDouble(std::sqrt((static_cast<ext>(dThetaPlus) * dThetaPlus +
+                                               static_cast<ext>(dThetaMinus) * dThetaMinus) /
+                                              2.0L) /
+                                    (c * c * s));
+    const double seIntercept = ToDouble(
         std::sqrt((static_cast<ext>(dAPlus) * dAPlus + static_cast<ext>(dAMinus) * dAMinus) / 2.0L +
                   d) /
         s);
@@ -257,8 +209,8 @@ ProfileLimits FindProfileLimits(const DemingProblem& problem, double theta, doub
 }
 
 bool Encloses(double centre, ext halfWidth, double value) {
-    const double lo = Round(centre - halfWidth);
-    const double hi = Round(centre + halfWidth);
+    const double lo = ToDouble(centre - halfWidth);
+    const double hi = ToDouble(centre + halfWidth);
     return lo <= value && value <= hi;
 }
 
@@ -281,19 +233,19 @@ RegionSums RegionSumsAt(const DataSet& data, double t, DemingScratch& scratch) {
     double sumWY = 0;
     for (int i = 0; i < n; ++i) {
         const double w =
-            Round(1.0L / (1.0L / scratch.WY[i] + static_cast<ext>(t) * t / scratch.WX[i]));
+            ToDouble(1.0L / (1.0L / scratch.WY[i] + static_cast<ext>(t) * t / scratch.WX[i]));
         scratch.WC[i] = w;
-        sums.S0 = Round(sums.S0 + static_cast<ext>(w));
-        sumWX = Round(sumWX + static_cast<ext>(w) * x[i]);
-        sumWY = Round(sumWY + static_cast<ext>(w) * y[i]);
-        sums.SumWXX = Round(sums.SumWXX + static_cast<ext>(w) * x[i] * x[i]);
-        sums.SumWYY = Round(sums.SumWYY + static_cast<ext>(w) * y[i] * y[i]);
-        sums.SumWXY = Round(sums.SumWXY + static_cast<ext>(w) * x[i] * y[i]);
+        sums.S0 = ToDouble(sums.S0 + static_cast<ext>(w));
+        sumWX = ToDouble(sumWX + static_cast<ext>(w) * x[i]);
+        sumWY = ToDouble(sumWY + static_cast<ext>(w) * y[i]);
+        sums.SumWXX = ToDouble(sums.SumWXX + static_cast<ext>(w) * x[i] * x[i]);
+        sums.SumWYY = ToDouble(sums.SumWYY + static_cast<ext>(w) * y[i] * y[i]);
+        sums.SumWXY = ToDouble(sums.SumWXY + static_cast<ext>(w) * x[i] * y[i]);
     }
-    sums.AT = Round((sumWY - static_cast<ext>(t) * sumWX) / sums.S0);
+    sums.AT = ToDouble((sumWY - static_cast<ext>(t) * sumWX) / sums.S0);
     for (int i = 0; i < n; ++i) {
         const ext r = y[i] - static_cast<ext>(sums.AT) - static_cast<ext>(t) * x[i];
-        sums.Chi2T = Round(sums.Chi2T + scratch.WC[i] * r * r);
+        sums.Chi2T = ToDouble(sums.Chi2T + scratch.WC[i] * r * r);
     }
     return sums;
 }
@@ -305,9 +257,9 @@ bool RegionEncloses(const RegionSums& sums, double t, double trueIntercept, doub
     }
     const ext te = t;
     const double q =
-        Round((te * te * sums.SumWXX + sums.SumWYY - 2.0L * te * sums.SumWXY - limit) / sums.S0);
+        ToDouble((te * te * sums.SumWXX + sums.SumWYY - 2.0L * te * sums.SumWXY - limit) / sums.S0);
     const ext spread = static_cast<ext>(sums.AT) * sums.AT - q;
-    const double hw = Round(std::sqrt(spread > 0 ? spread : 0.0L));
+    const double hw = ToDouble(std::sqrt(spread > 0 ? spread : 0.0L));
     return Encloses(sums.AT, hw, trueIntercept);
 }
 
@@ -322,7 +274,7 @@ bool TestEnclosure(const StudyDesign& design, const CriticalValues& crit, const 
         inSlope = Encloses(out.Slope, static_cast<ext>(critical) * out.SESlope, t);
         inIntercept = Encloses(out.Intercept, static_cast<ext>(critical) * out.SEIntercept,
                                design.TrueIntercept);
-        const double limit = Round(fmin * (1.0L + 2.0L * f / static_cast<ext>(data.N - 2)));
+        const double limit = ToDouble(fmin * (1.0L + 2.0L * f / static_cast<ext>(data.N - 2)));
         inRegion = RegionEncloses(sums, t, design.TrueIntercept, limit);
     };
     level(crit.Crit95, crit.F95, out.In95SlopeCI, out.In95InterceptCI, out.In95CR);
@@ -345,41 +297,41 @@ RegressionOutcome DoDemingRegression(const StudyDesign& design, const CriticalVa
     scratch.Passes = 0;
     // Fewer than two points have no spread; more than the scratch holds cannot be fitted safely.
     if (n < 2 || n > static_cast<int>(scratch.WX.size())) {
-        out.FailCode = 1;
+        out.FailCode = DegenerateSpread;
         return out;
     }
-    const Limits limits{LimitsOf(design.XVariance, data.SetXMin, data.SetXMax),
-                        LimitsOf(design.YVariance, data.SetYMin, data.SetYMax)};
+    const Limits limits{WgtRange(design.XVariance, data.SetXMin, data.SetXMax),
+                        WgtRange(design.YVariance, data.SetYMin, data.SetYMax)};
     ObservedWeights(design, data, limits, scratch);
 
     // Everything up to the first reweighting counts as a floating-point failure of the data.
     FloatGuard guard;
     const double varX = SampleVariance(data.X.data(), n);
     if (guard.Failed()) {
-        out.FailCode = 2;
+        out.FailCode = FloatingPointFailure;
         return out;
     }
     if (!(varX > 0)) {
-        out.FailCode = 1;
+        out.FailCode = DegenerateSpread;
         return out;
     }
     const double varY = SampleVariance(data.Y.data(), n);
     if (guard.Failed() || !(varY > 0)) {
-        out.FailCode = 2;
+        out.FailCode = FloatingPointFailure;
         return out;
     }
-    const double lam = Round(static_cast<ext>(varX) / varY);
-    const double s = Round(std::sqrt(static_cast<ext>(lam)));
+    const double lam = ToDouble(static_cast<ext>(varX) / varY);
+    const double s = ToDouble(std::sqrt(static_cast<ext>(lam)));
     const double slope0 = StartingSlope(data, lam, s, scratch);
-    const double startAngle = Round(std::atan(static_cast<ext>(slope0)));
+    const double startAngle = ToDouble(std::atan(static_cast<ext>(slope0)));
     if (guard.Failed() || !(s > 0)) {
-        out.FailCode = 2;
+        out.FailCode = FloatingPointFailure;
         return out;
     }
 
     const DemingProblem problem{data.X.data(), n, lam};
     const AngleFit fit = FitAngle(design, data, limits, problem, s, startAngle, scratch);
-    if (fit.FailCode != 0) {
+    if (fit.FailCode != NoFailure) {
         out.FailCode = fit.FailCode;
         return out;
     }
@@ -392,10 +344,10 @@ RegressionOutcome DoDemingRegression(const StudyDesign& design, const CriticalVa
 
     guard.Reset();
     out.Slope = DataSlope(theta, s);
-    out.Intercept = Round(static_cast<ext>(aTheta) / s);
+    out.Intercept = ToDouble(static_cast<ext>(aTheta) / s);
     if (guard.Failed() || !std::isfinite(out.Slope) || !std::isfinite(out.Intercept) ||
         !std::isfinite(fmin)) {
-        out.FailCode = 2;
+        out.FailCode = FloatingPointFailure;
         return out;
     }
 

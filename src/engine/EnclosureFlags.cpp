@@ -1,6 +1,7 @@
 #include "engine/EnclosureFlags.h"
 
 #include "engine/CriticalValues.h"
+#include "engine/ExtendedMath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +11,8 @@ namespace kvor {
 namespace {
 
 bool InInterval(double estimate, double se, double crit, double value) {
-    const double lo = static_cast<double>(estimate - static_cast<long double>(crit) * se);
-    const double hi = static_cast<double>(estimate + static_cast<long double>(crit) * se);
+    const double lo = ToDouble(estimate - static_cast<ext>(crit) * se);
+    const double hi = ToDouble(estimate + static_cast<ext>(crit) * se);
     return lo <= value && value <= hi;
 }
 
@@ -19,26 +20,20 @@ bool InInterval(double estimate, double se, double crit, double value) {
 // true intercept within the region's intercept range at that slope.
 bool InRegion(double slope, const RegionSums& sums, double f, double trueSlope,
               double trueIntercept) {
-    const long double twoF = 2.0L * f;
-    const long double df = sums.N - 2;
-    const double h =
-        static_cast<double>(std::sqrt(std::max(0.0L, twoF * sums.RSS / (df * sums.Sxx))));
-    const long double sLo = std::min<long double>(slope - static_cast<long double>(h),
-                                                  slope + static_cast<long double>(h));
-    const long double sHi = std::max<long double>(slope - static_cast<long double>(h),
-                                                  slope + static_cast<long double>(h));
+    const ext twoF = 2.0L * f;
+    const ext df = sums.N - 2;
+    const double h = ToDouble(std::sqrt(std::max(0.0L, twoF * sums.RSS / (df * sums.Sxx))));
+    const ext sLo = std::min<ext>(slope - static_cast<ext>(h), slope + static_cast<ext>(h));
+    const ext sHi = std::max<ext>(slope - static_cast<ext>(h), slope + static_cast<ext>(h));
     if (trueSlope < sLo || trueSlope > sHi) {
         return false;
     }
-    const double a0 = static_cast<double>(
-        (sums.SumWY - static_cast<long double>(trueSlope) * sums.SumWX) / sums.SumW);
-    const long double ds = static_cast<long double>(trueSlope) - slope;
-    const double w = static_cast<double>((twoF * sums.RSS / df - ds * ds * sums.Sxx) / sums.SumW);
-    const double hw = static_cast<double>(std::sqrt(std::max(0.0L, static_cast<long double>(w))));
-    const long double lo =
-        std::min<long double>(a0 - static_cast<long double>(hw), a0 + static_cast<long double>(hw));
-    const long double hi =
-        std::max<long double>(a0 - static_cast<long double>(hw), a0 + static_cast<long double>(hw));
+    const double a0 = ToDouble((sums.SumWY - static_cast<ext>(trueSlope) * sums.SumWX) / sums.SumW);
+    const ext ds = static_cast<ext>(trueSlope) - slope;
+    const double w = ToDouble((twoF * sums.RSS / df - ds * ds * sums.Sxx) / sums.SumW);
+    const double hw = ToDouble(std::sqrt(std::max(0.0L, static_cast<ext>(w))));
+    const ext lo = std::min<ext>(a0 - static_cast<ext>(hw), a0 + static_cast<ext>(hw));
+    const ext hi = std::max<ext>(a0 - static_cast<ext>(hw), a0 + static_cast<ext>(hw));
     return lo <= trueIntercept && trueIntercept <= hi;
 }
 

@@ -17,7 +17,7 @@ RegressionOutcome FitDataSet(RunWorkspace& ws) {
         return DoDemingRegression(ws.Design, ws.CriticalValues, ws.DataSet, ws.Deming);
     }
     RegressionOutcome unknown;
-    unknown.FailCode = 2;
+    unknown.FailCode = FloatingPointFailure;
     return unknown;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/CriticalValues.h"
 #include "engine/DataSet.h"
 #include "engine/EnclosureFlags.h"
+#include "engine/ExtendedMath.h"
 #include "engine/FloatGuard.h"
 #include "engine/StudyDesign.h"
 #include "engine/XSpread.h"
@@ -25,13 +26,13 @@ struct RawSums {
 RawSums AccumulateRawSums(const double* x, const double* y, int n) {
     RawSums s;
     for (int i = 0; i < n; ++i) {
-        const long double xi = x[i];
-        const long double yi = y[i];
-        s.Sx = static_cast<double>(s.Sx + xi);
-        s.Sxx0 = static_cast<double>(s.Sxx0 + xi * xi);
-        s.Sy = static_cast<double>(s.Sy + yi);
-        s.Syy0 = static_cast<double>(s.Syy0 + yi * yi);
-        s.Sxy0 = static_cast<double>(s.Sxy0 + xi * yi);
+        const ext xi = x[i];
+        const ext yi = y[i];
+        s.Sx = ToDouble(s.Sx + xi);
+        s.Sxx0 = ToDouble(s.Sxx0 + xi * xi);
+        s.Sy = ToDouble(s.Sy + yi);
+        s.Syy0 = ToDouble(s.Syy0 + yi * yi);
+        s.Sxy0 = ToDouble(s.Sxy0 + xi * yi);
     }
     return s;
 }
@@ -45,9 +46,9 @@ struct CentredSums {
 CentredSums AccumulateCentredSums(const double* x, const double* y, int n, double xbar) {
     CentredSums s;
     for (int i = 0; i < n; ++i) {
-        const long double d = static_cast<double>(static_cast<long double>(x[i]) - xbar);
-        s.SxyC = static_cast<double>(s.SxyC + d * y[i]);
-        s.SxxC = static_cast<double>(s.SxxC + d * d);
+        const ext d = ToDouble(static_cast<ext>(x[i]) - xbar);
+        s.SxyC = ToDouble(s.SxyC + d * y[i]);
+        s.SxxC = ToDouble(s.SxxC + d * d);
     }
     return s;
 }
@@ -62,57 +63,53 @@ bool AllFinite(const RegressionOutcome& r) {
 RegressionOutcome DoOLSRegression(const StudyDesign& design, const CriticalValues& crit,
                                   const DataSet& data) {
     RegressionOutcome out;
-    out.FailCode = 0;
+    out.FailCode = NoFailure;
     const int n = data.N;
     if (n < 1 || n > static_cast<int>(data.X.size())) {
-        out.FailCode = 1;
+        out.FailCode = DegenerateSpread;
         return out;
     }
     // The guard also covers the raw sums, so an overflow there cannot pass as a success.
     FloatGuard guard;
     const RawSums raw = AccumulateRawSums(data.X.data(), data.Y.data(), n);
-    const long double N = n;
-    const double Sxx =
-        static_cast<double>(raw.Sxx0 - static_cast<long double>(raw.Sx) * raw.Sx / N);
+    const ext N = n;
+    const double Sxx = ToDouble(raw.Sxx0 - static_cast<ext>(raw.Sx) * raw.Sx / N);
     if (!(Sxx > 0) || AllXEqual(data.X.data(), n)) {
-        out.FailCode = 1;
+        out.FailCode = DegenerateSpread;
         return out;
     }
 
-    const double Syy =
-        static_cast<double>(raw.Syy0 - static_cast<long double>(raw.Sy) * raw.Sy / N);
-    const double Sxy =
-        static_cast<double>(raw.Sxy0 - static_cast<long double>(raw.Sx) * raw.Sy / N);
-    double RSS = static_cast<double>(Syy - static_cast<long double>(Sxy) * Sxy / Sxx);
+    const double Syy = ToDouble(raw.Syy0 - static_cast<ext>(raw.Sy) * raw.Sy / N);
+    const double Sxy = ToDouble(raw.Sxy0 - static_cast<ext>(raw.Sx) * raw.Sy / N);
+    double RSS = ToDouble(Syy - static_cast<ext>(Sxy) * Sxy / Sxx);
     if (RSS < 0) {
         RSS = 0;
     }
-    const double s2 = static_cast<double>(RSS / (N - 2));
-    const double xbar = static_cast<double>(raw.Sx / N);
+    const double s2 = ToDouble(RSS / (N - 2));
+    const double xbar = ToDouble(raw.Sx / N);
     const CentredSums c = AccumulateCentredSums(data.X.data(), data.Y.data(), n, xbar);
     if (guard.Failed()) {
-        out.FailCode = 2;
+        out.FailCode = FloatingPointFailure;
         return out;
     }
     if (!(c.SxxC > 0)) {
-        out.FailCode = 1;
+        out.FailCode = DegenerateSpread;
         return out;
     }
 
-    out.Slope = static_cast<double>(static_cast<long double>(c.SxyC) / c.SxxC);
-    out.Intercept =
-        static_cast<double>((raw.Sy - static_cast<long double>(out.Slope) * raw.Sx) / N);
-    out.SESlope = static_cast<double>(std::sqrt(static_cast<long double>(s2) / c.SxxC));
-    out.SEIntercept = static_cast<double>(
-        std::sqrt((static_cast<long double>(raw.Sx) * raw.Sx / (N * c.SxxC) + 1) * s2 / N));
+    out.Slope = ToDouble(static_cast<ext>(c.SxyC) / c.SxxC);
+    out.Intercept = ToDouble((raw.Sy - static_cast<ext>(out.Slope) * raw.Sx) / N);
+    out.SESlope = ToDouble(std::sqrt(static_cast<ext>(s2) / c.SxxC));
+    out.SEIntercept =
+        ToDouble(std::sqrt((static_cast<ext>(raw.Sx) * raw.Sx / (N * c.SxxC) + 1) * s2 / N));
     if (guard.Failed() || !AllFinite(out)) {
         out = RegressionOutcome{};
-        out.FailCode = 2;
+        out.FailCode = FloatingPointFailure;
         return out;
     }
 
     out.Valid = true;
-    const RegionSums region{static_cast<double>(n), raw.Sx, raw.Sy, Sxx, RSS, n};
+    const RegionSums region{ToDouble(n), raw.Sx, raw.Sy, Sxx, RSS, n};
     SetEnclosureFlags(out, crit, region, design.TrueSlope, design.TrueIntercept);
     return out;
 }

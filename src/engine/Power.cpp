@@ -1,18 +1,20 @@
 #include "engine/Power.h"
 
+#include "engine/ExtendedMath.h"
+
 #include <cmath>
 
 namespace kvor {
 
 namespace {
 
-constexpr long double MaxIntegralExponent = 2147483647.0L;
+constexpr ext MaxIntegralExponent = 2147483647.0L;
 
-long double IntegralPower(long double x, long long n) {
+ext IntegralPower(ext x, long long n) {
     unsigned long long bits =
         n < 0 ? static_cast<unsigned long long>(-n) : static_cast<unsigned long long>(n);
-    long double result = 1.0L;
-    long double square = x;
+    ext result = 1.0L;
+    ext square = x;
     while (bits != 0) {
         if ((bits & 1U) != 0) {
             result *= square;
@@ -27,7 +29,7 @@ long double IntegralPower(long double x, long long n) {
 
 } // namespace
 
-long double Power(long double x, long double e) {
+ext Power(ext x, ext e) {
     if (e == std::trunc(e) && std::fabs(e) <= MaxIntegralExponent) {
         return IntegralPower(x, static_cast<long long>(e));
     }

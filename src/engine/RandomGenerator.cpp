@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::uint32_t Multiplier = 134775813u;
 constexpr double TwoToMinus32 = 1.0 / 4294967296.0;
-constexpr long double HundredthsPerDay = 8640000.0L;
+constexpr ext HundredthsPerDay = 8640000.0L;
 
 } // namespace
 
@@ -28,13 +28,12 @@ double RandomGenerator::NormalDeviate(double mean, double sd) {
     double s = 0;
     // s == 0 would take ln 0; rejecting it costs nothing and leaves every other sequence alone.
     do {
-        u1 = static_cast<double>(2.0L * NextUniform() - 1.0L);
-        const double u2 = static_cast<double>(2.0L * NextUniform() - 1.0L);
-        s = static_cast<double>(static_cast<long double>(u2) * u2 +
-                                static_cast<long double>(u1) * u1);
+        u1 = ToDouble(2.0L * NextUniform() - 1.0L);
+        const double u2 = ToDouble(2.0L * NextUniform() - 1.0L);
+        s = ToDouble(static_cast<ext>(u2) * u2 + static_cast<ext>(u1) * u1);
     } while (s >= 1.0 || s == 0.0);
-    const long double ls = s;
-    return static_cast<double>(std::sqrt(-2.0L * UnitLog(ls) / ls) * u1 * sd + mean);
+    const ext ls = s;
+    return ToDouble(std::sqrt(-2.0L * UnitLog(ls) / ls) * u1 * sd + mean);
 }
 
 double LocalDayFraction() {
@@ -56,7 +55,7 @@ void SeedGenerator(RandomGenerator& generator, const StudyDesign& design,
                           static_cast<std::uint32_t>(design.N));
         return;
     }
-    long double fraction = dayFraction ? dayFraction() : LocalDayFraction();
+    ext fraction = dayFraction ? dayFraction() : LocalDayFraction();
     if (!(fraction >= 0.0L) || fraction >= 1.0L) {
         fraction = 0.0L;
     }

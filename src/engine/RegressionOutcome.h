@@ -2,7 +2,12 @@
 
 namespace kvor {
 
-// What one fit reports to the runs. When FailCode is not 0 the other fields are meaningless.
+// Why a fit failed. The numbers are the ones dumps, messages and exported sets report, so the
+// enumeration converts to them.
+enum FailCode : int { NoFailure = 0, DegenerateSpread = 1, FloatingPointFailure = 2 };
+
+// What one fit reports to the runs. When FailCode is not NoFailure the other fields are
+// meaningless.
 struct RegressionOutcome {
     double Slope = 0;
     double Intercept = 0;
@@ -15,7 +20,8 @@ struct RegressionOutcome {
     bool In99InterceptCI = false;
     bool In95CR = false;
     bool In99CR = false;
-    int FailCode = 0; // 0 success, 1 degenerate spread or tiny variance, 2 floating-point failure
+    // DegenerateSpread also covers a tiny variance.
+    kvor::FailCode FailCode = NoFailure;
 };
 
 } // namespace kvor

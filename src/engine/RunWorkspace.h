@@ -4,8 +4,6 @@
 #include "engine/DataSet.h"
 #include "engine/DemingScratch.h"
 #include "engine/RandomGenerator.h"
-#include "engine/RegressionOutcome.h"
-#include "engine/RunResults.h"
 #include "engine/StudyDesign.h"
 #include "engine/TargetDesign.h"
 #include "engine/WLSRegression.h"
@@ -17,8 +15,6 @@ struct RunWorkspace {
     StudyDesign Design;
     kvor::CriticalValues CriticalValues;
     kvor::DataSet DataSet;
-    kvor::RegressionOutcome Outcome;
-    kvor::RunResults RunResults;
     RandomGenerator Generator;
     kvor::TargetDesign TargetDesign;
     kvor::WLSScratch WLSScratch;

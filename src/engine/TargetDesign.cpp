@@ -13,13 +13,13 @@ namespace {
 
 // The bin shares are the extended-precision values nearest the decimals; 0.15L lies slightly
 // above 0.15, which moves some RightSkewed counts up by one and is part of the design rule.
-int Share(long double fraction, int m) {
+int Share(ext fraction, int m) {
     return static_cast<int>(RoundHalfEven(fraction * m));
 }
 
 double PointSD(const VarianceFunction& f, double v) {
     const double variance = PVar(f.Para, f.Form, f.B1, f.B2, f.B3, f.J, v);
-    return static_cast<double>(std::sqrt(static_cast<long double>(variance)));
+    return ToDouble(std::sqrt(static_cast<ext>(variance)));
 }
 
 } // namespace
@@ -57,22 +57,20 @@ void BuildTargetDesign(const StudyDesign& design, double slope, double intercept
                        RandomGenerator& generator, TargetDesign& target) {
     const int N = std::clamp(design.N, 2, MaxPairsPerSet);
     target.N = N;
-    const long double b = slope;
+    const ext b = slope;
     target.XTarget[N - 1] = design.XMax;
-    target.YTarget[N - 1] = static_cast<double>(b * design.XMax + intercept);
+    target.YTarget[N - 1] = ToDouble(b * design.XMax + intercept);
     target.XTarget[N - 2] = design.XMin;
-    target.YTarget[N - 2] = static_cast<double>(b * design.XMin + intercept);
+    target.YTarget[N - 2] = ToDouble(b * design.XMin + intercept);
 
-    const double width =
-        static_cast<double>((static_cast<long double>(design.XMax) - design.XMin) / 5);
+    const double width = ToDouble((static_cast<ext>(design.XMax) - design.XMin) / 5);
     const std::array<int, 5> counts = BinCounts(design.XDist, N);
     int i = 0;
     for (int bin = 0; bin < 5; ++bin) {
-        const double low = static_cast<double>(design.XMin + static_cast<long double>(bin) * width);
+        const double low = ToDouble(design.XMin + static_cast<ext>(bin) * width);
         for (int c = 0; c < counts[bin] && i < N - 2; ++c, ++i) {
-            target.XTarget[i] = static_cast<double>(
-                static_cast<long double>(generator.NextUniform()) * width + low);
-            target.YTarget[i] = static_cast<double>(b * target.XTarget[i] + intercept);
+            target.XTarget[i] = ToDouble(static_cast<ext>(generator.NextUniform()) * width + low);
+            target.YTarget[i] = ToDouble(b * target.XTarget[i] + intercept);
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include "engine/DataSet.h"
 #include "engine/DemingScratch.h"
+#include "engine/ExtendedMath.h"
 #include "engine/StudyDesign.h"
 
 #include <cmath>
@@ -9,16 +10,6 @@
 namespace kvor {
 
 namespace {
-
-using ext = long double;
-
-double Round(ext v) {
-    return static_cast<double>(v);
-}
-
-double Weight(const VarianceFunction& f, double v) {
-    return Round(1.0L / PVar(f, v));
-}
 
 struct Point {
     double X;
@@ -31,7 +22,7 @@ bool EdgeIntersection(int edge, double b, double a0, const WeightRange& xl, cons
                       Point& p) {
     if (edge == 1 || edge == 4) {
         const double x = edge == 1 ? xl.Lower : xl.Upper;
-        const double y = Round(static_cast<ext>(b) * x + a0);
+        const double y = ToDouble(static_cast<ext>(b) * x + a0);
         p = {x, y};
         return yl.Lower <= y && y <= yl.Upper;
     }
@@ -39,7 +30,7 @@ bool EdgeIntersection(int edge, double b, double a0, const WeightRange& xl, cons
         return false;
     }
     const double y = edge == 2 ? yl.Lower : yl.Upper;
-    const double x = Round((static_cast<ext>(y) - a0) / b);
+    const double x = ToDouble((static_cast<ext>(y) - a0) / b);
     p = {x, y};
     return xl.Lower <= x && x <= xl.Upper;
 }
@@ -90,10 +81,10 @@ void TruePointWeights(const StudyDesign& design, const DataSet& data, WeightRang
         const double y = data.Y[i];
         const ext wx = scratch.WX[i];
         const ext wy = scratch.WY[i];
-        const double r = Round(b * x + intercept - y);
-        const double q = Round(1.0L / wy + b * b / wx);
-        const double xh = Round(x - r * b / (wx * q));
-        const double yh = Round(y + r / (wy * q));
+        const double r = ToDouble(b * x + intercept - y);
+        const double q = ToDouble(1.0L / wy + b * b / wx);
+        const double xh = ToDouble(x - r * b / (wx * q));
+        const double yh = ToDouble(y + r / (wy * q));
         Point p{xh, yh};
         if (!Within(xh, xLimits) || !Within(yh, yLimits)) {
             p = BoxPoint(slope, intercept, xh, yh, xLimits, yLimits);

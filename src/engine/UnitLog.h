@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ExtendedMath.h"
+
 #include <cmath>
 
 namespace kvor {
@@ -8,11 +10,11 @@ namespace kvor {
 // library's own algorithm without the call and the domain checks: ln 2 x log2(x) far from 1, and
 // ln 2 x log2(1 + (x - 1)) within 0.29 of 1, where it keeps its accuracy. The results are the
 // library's to the last bit.
-inline long double UnitLog(long double x) {
+inline ext UnitLog(ext x) {
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    long double result;
-    const long double xMinus1 = x - 1.0L;
-    if (std::fabs(xMinus1) > static_cast<long double>(0.29)) {
+    ext result;
+    const ext xMinus1 = x - 1.0L;
+    if (std::fabs(xMinus1) > static_cast<ext>(0.29)) {
         __asm__("fldln2\n\tfxch\n\tfyl2x" : "=t"(result) : "0"(x) : "st(1)");
     } else {
         __asm__("fldln2\n\tfxch\n\tfyl2xp1" : "=t"(result) : "0"(xMinus1) : "st(1)");

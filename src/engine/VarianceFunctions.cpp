@@ -1,6 +1,7 @@
 #include "engine/VarianceFunctions.h"
 
 #include "engine/BrentMethods.h"
+#include "engine/ExtendedMath.h"
 
 #include "engine/FloatGuard.h"
 #include "engine/Power.h"
@@ -11,8 +12,6 @@
 namespace kvor {
 
 namespace {
-
-using Extended = long double;
 
 constexpr int WatchedFlags = FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO;
 
@@ -45,20 +44,20 @@ template <typename Evaluation> bool EvaluateGuarded(Evaluation evaluate, double&
 double EngineVariance(int Para, int Form, double B1, double B2, double B3, double J, double v) {
     switch (Form) {
     case 2: {
-        double base = Para == 0 ? B1 + Extended(B2) * v : Extended(Para) * v + B2;
+        double base = Para == 0 ? B1 + ext(B2) * v : ext(Para) * v + B2;
         if (base <= VarianceFloor) {
             base = VarianceFloor;
         }
         double V = Power(base, J);
         if (Para != 0) {
-            V = Extended(B1) * V;
+            V = ext(B1) * V;
         }
         return V;
     }
     case 3:
         return B1 + B2 * Power(v, J);
     case 4:
-        return B1 + Extended(B2) * v + B3 * Power(v, J);
+        return B1 + ext(B2) * v + B3 * Power(v, J);
     default:
         return 0.0;
     }
@@ -67,20 +66,20 @@ double EngineVariance(int Para, int Form, double B1, double B2, double B3, doubl
 double PlotVariance(const VarianceFunction& f, double v) {
     switch (f.Form) {
     case 2: {
-        double base = f.Para == 0 ? f.B1 + Extended(f.B2) * v : Extended(f.Para) * v + f.B2;
+        double base = f.Para == 0 ? f.B1 + ext(f.B2) * v : ext(f.Para) * v + f.B2;
         if (!(base > 0.0)) {
             base = VarianceFloor;
         }
         double V = Power(base, f.J);
         if (f.Para != 0) {
-            V = Extended(f.B1) * V;
+            V = ext(f.B1) * V;
         }
         return V;
     }
     case 3:
         return f.B1 + f.B2 * Power(v, f.J);
     case 4:
-        return f.B1 + Extended(f.B2) * v + f.B3 * Power(v, f.J);
+        return f.B1 + ext(f.B2) * v + f.B3 * Power(v, f.J);
     default:
         return 0.0;
     }
@@ -89,19 +88,19 @@ double PlotVariance(const VarianceFunction& f, double v) {
 double WeightRoot(int Para, int Form, double B1, double B2, double J) {
     double r = 0.0;
     if (Form == 2 && Para == 0) {
-        r = B2 == 0.0 ? 0.0 : -Extended(B1) / B2;
+        r = B2 == 0.0 ? 0.0 : -ext(B1) / B2;
     } else if (Form == 2) {
-        r = -Extended(Para) * B2;
+        r = -ext(Para) * B2;
     } else if (B2 != 0.0) {
-        const Extended ratio = -Extended(B1) / B2;
+        const ext ratio = -ext(B1) / B2;
         r = ratio > 0.0L ? Power(ratio, 1.0L / J) : 0.0L;
     }
     return r < 0.0 ? 0.0 : r;
 }
 
 // Form 4 without a floor: B3 u^J + (B2 u + B1).
-Extended Form4Variance(double B1, double B2, double B3, double J, double u) {
-    return B3 * Power(u, J) + (Extended(B2) * u + B1);
+ext Form4Variance(double B1, double B2, double B3, double J, double u) {
+    return B3 * Power(u, J) + (ext(B2) * u + B1);
 }
 
 double Form4LowerLimit(double B1, double B2, double B3, double J, double LowerY) {
@@ -110,7 +109,7 @@ double Form4LowerLimit(double B1, double B2, double B3, double J, double LowerY)
     }
     double lower = LowerY;
     for (int i = 1; i <= 20; ++i) {
-        const double u = LowerY - i * (Extended(LowerY) / 20);
+        const double u = LowerY - i * (ext(LowerY) / 20);
         if (u <= 0.0 || Form4Variance(B1, B2, B3, J, u) <= 0.0L) {
             break;
         }
@@ -120,13 +119,13 @@ double Form4LowerLimit(double B1, double B2, double B3, double J, double LowerY)
 }
 
 double Form4UpperLimit(double B1, double B2, double B3, double J, double UpperY) {
-    const double far = 100 * Extended(UpperY);
+    const double far = 100 * ext(UpperY);
     if (Form4Variance(B1, B2, B3, J, far) > 0.0L) {
         return far;
     }
     double upper = UpperY;
     for (int i = 1; i <= 50; ++i) {
-        const double u = UpperY + i * (Extended(UpperY) / 100);
+        const double u = UpperY + i * (ext(UpperY) / 100);
         if (Form4Variance(B1, B2, B3, J, u) <= 0.0L) {
             break;
         }
@@ -138,12 +137,12 @@ double Form4UpperLimit(double B1, double B2, double B3, double J, double UpperY)
 constexpr double NoUpperLimit = 1e300;
 
 // Stationary points of sqrt(V)/v for form 4 are the roots of this.
-Extended CVSlope(double B1, double B2, double B3, double J, double y) {
-    return Power(y, J) * (Extended(J) - 2) * B3 - 2 * Extended(B1) - Extended(B2) * y;
+ext CVSlope(double B1, double B2, double B3, double J, double y) {
+    return Power(y, J) * (ext(J) - 2) * B3 - 2 * ext(B1) - ext(B2) * y;
 }
 
-Extended Form4CV(double B1, double B2, double B3, double J, double v) {
-    return std::sqrt(B3 * Power(v, J) + Extended(B2) * v + B1) / v;
+ext Form4CV(double B1, double B2, double B3, double J, double v) {
+    return std::sqrt(B3 * Power(v, J) + ext(B2) * v + B1) / v;
 }
 
 bool IsNone(double r) {
@@ -165,6 +164,24 @@ double PVar(const VarianceFunction& f, double v) {
     return PVar(f.Para, f.Form, f.B1, f.B2, f.B3, f.J, v);
 }
 
+WeightRange WgtRange(const VarianceFunction& f, double LowerY, double UpperY) {
+    return WgtRange(f.Para, f.Form, f.B1, f.B2, f.B3, f.J, LowerY, UpperY);
+}
+
+double Clamp(double v, WeightRange limits) {
+    if (limits.Lower > v) {
+        return limits.Lower;
+    }
+    if (v > limits.Upper) {
+        return limits.Upper;
+    }
+    return v;
+}
+
+double Weight(const VarianceFunction& f, double v) {
+    return ToDouble(1.0L / PVar(f, v));
+}
+
 double VarianceForPlot(const VarianceFunction& f, double v) {
     double V = 0.0;
     if (!EvaluateGuarded([&] { return PlotVariance(f, v); }, V)) {
@@ -182,10 +199,10 @@ WeightRange WgtRange(int Para, int Form, double B1, double B2, double B3, double
     // Without a positive root the variance is positive over all positive levels; data dipping
     // below zero must not pull the upper limit down to a thousandth of the top.
     if (LowerY >= r || r <= 0.0) {
-        const double lower = r > 0.0 ? r + (Extended(LowerY) - r) / 1000 : 0.0;
+        const double lower = r > 0.0 ? r + (ext(LowerY) - r) / 1000 : 0.0;
         return {lower, NoUpperLimit};
     }
-    const double upper = r - (Extended(r) - UpperY) / 1000;
+    const double upper = r - (ext(r) - UpperY) / 1000;
     // A root out of range (say form 3 with J = 0) leaves nothing to clamp against.
     return {0.0, std::isfinite(upper) ? upper : NoUpperLimit};
 }
@@ -199,12 +216,12 @@ double CVTurningPoint(int Form, int Para, double B1, double B2, double J, double
     const bool ok = EvaluateGuarded(
         [&]() -> double {
             if (Form == 3) {
-                return Power(2 * Extended(B1) / ((Extended(J) - 2) * B2), 1 / Extended(J));
+                return Power(2 * ext(B1) / ((ext(J) - 2) * B2), 1 / ext(J));
             }
             if (Para == 0) {
-                return 2 * Extended(B1) / ((Extended(J) - 2) * B2);
+                return 2 * ext(B1) / ((ext(J) - 2) * B2);
             }
-            return Para * 2 * Extended(B2) / (Extended(J) - 2);
+            return Para * 2 * ext(B2) / (ext(J) - 2);
         },
         v);
     return ok && std::isless(lo, v) && std::isless(v, hi) ? v : -1.0;
@@ -220,7 +237,7 @@ double CVRootSearch(double B1, double B2, double B3, double J, double x1, double
         return NoTurningPoint;
     }
     const double b = search.Root;
-    const bool atEnd = std::fabs(Extended(b) - x1) < 1e-14L || std::fabs(Extended(b) - x2) < 1e-14L;
+    const bool atEnd = std::fabs(ext(b) - x1) < 1e-14L || std::fabs(ext(b) - x2) < 1e-14L;
     // A NaN residual is no root either.
     const bool closeToZero = std::fabs(search.Residual) <= 1e-6;
     return atEnd || !closeToZero ? NoTurningPoint : b;
@@ -232,12 +249,12 @@ CVTurningPoints Calc4PRegCVMinMax(double B1, double B2, double B3, double J, dou
         return {r1, NoTurningPoint};
     }
     double r2 = NoTurningPoint;
-    if (std::fabs(Extended(r1) - A) < 1e-12L) {
+    if (std::fabs(ext(r1) - A) < 1e-12L) {
         r1 = A;
-        r2 = CVRootSearch(B1, B2, B3, J, A + (Extended(B) - A) / 100, B);
-    } else if (std::fabs(Extended(r1) - B) < 1e-12L) {
+        r2 = CVRootSearch(B1, B2, B3, J, A + (ext(B) - A) / 100, B);
+    } else if (std::fabs(ext(r1) - B) < 1e-12L) {
         r1 = B;
-        r2 = CVRootSearch(B1, B2, B3, J, A, B - (Extended(B) - A) / 100);
+        r2 = CVRootSearch(B1, B2, B3, J, A, B - (ext(B) - A) / 100);
     } else {
         r2 = CVRootSearch(B1, B2, B3, J, A, r1);
         if (IsNone(r2)) {

@@ -18,6 +18,12 @@ struct WeightRange {
 double PVar(int Para, int Form, double B1, double B2, double B3, double J, double v);
 double PVar(const VarianceFunction& f, double v);
 
+// v clamped into the limits of a weighted fit; a NaN stays NaN.
+double Clamp(double v, WeightRange limits);
+
+// The weight 1/V of a point at level v.
+double Weight(const VarianceFunction& f, double v);
+
 // The plot's evaluation: a small positive base or result is kept, only non-positive values and
 // floating-point failures become 1e-14, and an unknown form gives 1e-14.
 double VarianceForPlot(const VarianceFunction& f, double v);
@@ -25,6 +31,7 @@ double VarianceForPlot(const VarianceFunction& f, double v);
 // Range of variances over [LowerY, UpperY] that bounds the weights of a weighted fit.
 WeightRange WgtRange(int Para, int Form, double B1, double B2, double B3, double J, double LowerY,
                      double UpperY);
+WeightRange WgtRange(const VarianceFunction& f, double LowerY, double UpperY);
 
 // Level in (lo, hi) where sqrt(V)/v is stationary for forms 2 and 3, or -1 when there is none.
 double CVTurningPoint(int Form, int Para, double B1, double B2, double J, double lo, double hi);

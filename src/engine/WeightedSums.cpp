@@ -1,19 +1,21 @@
 #include "engine/WeightedSums.h"
 
+#include "engine/ExtendedMath.h"
+
 namespace kvor {
 
 WeightedSums AccumulateWeightedSums(const double* w, const double* x, const double* y, int n) {
     WeightedSums s;
     for (int i = 0; i < n; ++i) {
-        const long double wi = w[i];
-        const long double wx = wi * x[i];
-        const long double wy = wi * y[i];
-        s.SwX = static_cast<double>(s.SwX + wx);
-        s.SwXX = static_cast<double>(s.SwXX + wx * x[i]);
-        s.SwY = static_cast<double>(s.SwY + wy);
-        s.SwYY = static_cast<double>(s.SwYY + wy * y[i]);
-        s.SwXY = static_cast<double>(s.SwXY + wx * y[i]);
-        s.Sw = static_cast<double>(s.Sw + wi);
+        const ext wi = w[i];
+        const ext wx = wi * x[i];
+        const ext wy = wi * y[i];
+        s.SwX = ToDouble(s.SwX + wx);
+        s.SwXX = ToDouble(s.SwXX + wx * x[i]);
+        s.SwY = ToDouble(s.SwY + wy);
+        s.SwYY = ToDouble(s.SwYY + wy * y[i]);
+        s.SwXY = ToDouble(s.SwXY + wx * y[i]);
+        s.Sw = ToDouble(s.Sw + wi);
     }
     return s;
 }
@@ -22,9 +24,9 @@ WeightedCentredSums AccumulateWeightedCentredSums(const double* w, const double*
                                                   int n, double xbar) {
     WeightedCentredSums s;
     for (int i = 0; i < n; ++i) {
-        const long double d = static_cast<double>(static_cast<long double>(x[i]) - xbar);
-        s.Num = static_cast<double>(s.Num + w[i] * d * y[i]);
-        s.Den = static_cast<double>(s.Den + d * d * w[i]);
+        const ext d = ToDouble(static_cast<ext>(x[i]) - xbar);
+        s.Num = ToDouble(s.Num + w[i] * d * y[i]);
+        s.Den = ToDouble(s.Den + d * d * w[i]);
     }
     return s;
 }

@@ -1,12 +1,10 @@
 #include "studies/AccuracyRun.h"
 
-#include "engine/CriticalValues.h"
-#include "engine/DataSetDrawing.h"
-#include "engine/FitDataSet.h"
+#include "engine/ExtendedMath.h"
 #include "engine/RunResults.h"
 #include "engine/RunWorkspace.h"
-#include "engine/TargetDesign.h"
 #include "studies/AccuracyTexts.h"
+#include "studies/DrawAndFit.h"
 #include "studies/FailedSetMessage.h"
 #include "studies/NumberFormats.h"
 
@@ -23,8 +21,8 @@ constexpr double PlotLimit = 1e8;
 constexpr double PlotSpanRatio = 6;
 
 // Running value += term, the sum rounded to double after each addition.
-void Accumulate(double& sum, long double term) {
-    sum = static_cast<double>(static_cast<long double>(sum) + term);
+void Accumulate(double& sum, ext term) {
+    sum = ToDouble(static_cast<ext>(sum) + term);
 }
 
 class AccuracyRun {
@@ -39,48 +37,36 @@ public:
     AccuracyRunOutcome Run() {
         RunWorkspace& ws = *m_ws;
         const StudyDesign& design = ws.Design;
-        ws.CriticalValues = ComputeCriticalValues(design);
-        if (!Running()) {
+        const auto seed = [this](RunWorkspace& w) {
+            m_outcome.Seed = m_control.Seed(w.Generator, w.Design);
+        };
+        if (!StartSets(ws, m_control, seed, design.TrueSlope, design.TrueIntercept)) {
             return Ended(RunEnd::Aborted);
-        }
-        Seed();
-        const bool generated = design.DataSource == DataSource::Generate;
-        if (generated) {
-            BuildTargetDesign(design, design.TrueSlope, design.TrueIntercept, ws.Generator,
-                              ws.TargetDesign);
-            if (!Running()) {
-                return Ended(RunEnd::Aborted);
-            }
         }
         ResetRunResults(m_results);
         for (int set = 1; set <= design.SetsPerRun; ++set) {
-            if (!DrawDataSet(design, ws.TargetDesign, generated ? nullptr : m_imported, set,
-                             ws.Generator, ws.DataSet)) {
+            const SetStep step =
+                DrawAndFit(ws, m_imported, set, m_control,
+                           [&](const RegressionOutcome&) { m_control.ReportProgress(set); });
+            switch (step.End) {
+            case SetEnd::NoData:
                 m_outcome.Failure =
-                    CaptureFailedSet(ws.DataSet, 0, set, AccuracyTexts::PoolExhausted(set));
+                    CaptureFailedSet(ws.DataSet, NoFailure, set, AccuracyTexts::PoolExhausted(set));
                 return Ended(RunEnd::Failed);
-            }
-            GetVMinMax(ws.DataSet);
-            if (!Running()) {
-                return Ended(RunEnd::Aborted);
-            }
-            const RegressionOutcome fit = FitDataSet(ws);
-            if (m_control.Progress) {
-                m_control.Progress(set);
-            }
-            if (fit.FailCode != 0) {
+            case SetEnd::FitFailed:
                 m_outcome.Failure =
-                    CaptureFailedSet(ws.DataSet, fit.FailCode, set,
-                                     FailedSetMessage(design.Regression, fit.FailCode, set));
+                    CaptureFailedSet(ws.DataSet, step.Fit.FailCode, set,
+                                     FailedSetMessage(design.Regression, step.Fit.FailCode, set));
                 return Ended(RunEnd::Failed);
-            }
-            if (!Running()) {
+            case SetEnd::Aborted:
                 return Ended(RunEnd::Aborted);
+            case SetEnd::Fitted:
+                break;
             }
-            Tally(fit);
-            Store(fit, ws.DataSet);
+            Tally(step.Fit);
+            Store(step.Fit, ws.DataSet);
             if (m_control.SetFitted) {
-                m_control.SetFitted(set, ws.DataSet, fit);
+                m_control.SetFitted(set, ws.DataSet, step.Fit);
             }
         }
         m_outcome.Results = Summarise();
@@ -89,28 +75,16 @@ public:
     }
 
 private:
-    bool Running() const { return m_control.AbortFlag == nullptr || m_control.AbortFlag->load(); }
-
     AccuracyRunOutcome Ended(RunEnd end) {
         m_outcome.End = end;
         return std::move(m_outcome);
     }
 
-    void Seed() {
-        RandomGenerator& generator = m_ws->Generator;
-        if (m_control.SeedOverride) {
-            generator.SetSeed(*m_control.SeedOverride);
-        } else {
-            SeedGenerator(generator, m_ws->Design, m_control.DayFraction);
-        }
-        m_outcome.Seed = generator.Seed();
-    }
-
     void Tally(const RegressionOutcome& fit) {
         Accumulate(m_sumSlope, fit.Slope);
-        Accumulate(m_sumSlope2, static_cast<long double>(fit.Slope) * fit.Slope);
+        Accumulate(m_sumSlope2, static_cast<ext>(fit.Slope) * fit.Slope);
         Accumulate(m_sumIntercept, fit.Intercept);
-        Accumulate(m_sumIntercept2, static_cast<long double>(fit.Intercept) * fit.Intercept);
+        Accumulate(m_sumIntercept2, static_cast<ext>(fit.Intercept) * fit.Intercept);
         if (!fit.Valid) {
             return;
         }
@@ -141,10 +115,8 @@ private:
         if (!(data.SetYMax < r.AllYMax)) {
             r.AllYMax = data.SetYMax;
         }
-        const double y1 =
-            static_cast<double>(static_cast<long double>(fit.Slope) * data.SetXMin + fit.Intercept);
-        const double y2 =
-            static_cast<double>(static_cast<long double>(fit.Slope) * data.SetXMax + fit.Intercept);
+        const double y1 = ToDouble(static_cast<ext>(fit.Slope) * data.SetXMin + fit.Intercept);
+        const double y2 = ToDouble(static_cast<ext>(fit.Slope) * data.SetXMax + fit.Intercept);
         const double lower = y1 < y2 ? y1 : y2;
         const double upper = y1 < y2 ? y2 : y1;
         if (!(lower > r.FitYMin)) {
@@ -180,18 +152,18 @@ private:
         results.ValidCount = m_validCount;
         results.Enclosed = m_enclosed;
         AccuracyPanels& p = results.Panels;
-        p.ASlopeMeanPanel = results.Slope.MeanText;
-        p.ASlopeSDPanel = results.Slope.SDText;
-        p.SlopeZLabel = results.Slope.ZText;
-        p.SlopePLabel = results.Slope.PText;
-        p.AIntMeanPanel = results.Intercept.MeanText;
-        p.AIntSDPanel = results.Intercept.SDText;
-        p.InterceptZLabel = results.Intercept.ZText;
-        p.InterceptPLabel = results.Intercept.PText;
-        std::string* percentages[6] = {&p.A95SlopeCIPanel, &p.A99SlopeCIPanel, &p.A95IntCIPanel,
-                                       &p.A99IntCIPanel,   &p.A95CRPanel,      &p.A99CRPanel};
+        p[AccuracyPanel::SlopeMean] = results.Slope.MeanText;
+        p[AccuracyPanel::SlopeSD] = results.Slope.SDText;
+        p[AccuracyPanel::SlopeZ] = results.Slope.ZText;
+        p[AccuracyPanel::SlopeP] = results.Slope.PText;
+        p[AccuracyPanel::InterceptMean] = results.Intercept.MeanText;
+        p[AccuracyPanel::InterceptSD] = results.Intercept.SDText;
+        p[AccuracyPanel::InterceptZ] = results.Intercept.ZText;
+        p[AccuracyPanel::InterceptP] = results.Intercept.PText;
+        // The enclosure panels follow in the order of the counts.
         for (int i = 0; i < 6; ++i) {
-            *percentages[i] = FormatPercentage(m_enclosed[i], m_validCount, sep);
+            p[static_cast<AccuracyPanel>(static_cast<int>(AccuracyPanel::Slope95) + i)] =
+                FormatPercentage(m_enclosed[i], m_validCount, sep);
         }
         return results;
     }
@@ -199,16 +171,15 @@ private:
     // Suggested ranges of the sampling-lines plot.
     void FinishRunResults(AccuracyResults& results) {
         RunResults& r = m_results;
-        r.MeanSlope = static_cast<double>(static_cast<long double>(r.MeanSlope) / r.Count);
-        r.MeanIntercept = static_cast<double>(static_cast<long double>(r.MeanIntercept) / r.Count);
+        r.MeanSlope = ToDouble(static_cast<ext>(r.MeanSlope) / r.Count);
+        r.MeanIntercept = ToDouble(static_cast<ext>(r.MeanIntercept) / r.Count);
         r.NearIdentity =
             r.MeanSlope < 1.2 && r.MeanSlope > 0.8333 &&
-            std::fabs(r.MeanIntercept) < 0.1L * (static_cast<long double>(r.AllXMax) + r.AllYMax);
+            std::fabs(r.MeanIntercept) < 0.1L * (static_cast<ext>(r.AllXMax) + r.AllYMax);
 
         r.PlotXMin = r.AllXMin;
         r.PlotXMax = r.AllXMax > PlotLimit ? PlotLimit : r.AllXMax;
-        if (!(r.PlotXMin > 0) ||
-            static_cast<long double>(r.PlotXMax) / r.PlotXMin > PlotSpanRatio) {
+        if (!(r.PlotXMin > 0) || static_cast<ext>(r.PlotXMax) / r.PlotXMin > PlotSpanRatio) {
             r.PlotXMin = -1;
         }
         r.PlotYMin = r.FitYMin < 0 ? 0 : r.FitYMin;
@@ -216,7 +187,7 @@ private:
         if (r.PlotYMax > 1.3L * r.AllYMax) {
             r.PlotYMax = r.AllYMax;
         }
-        if (!(r.FitYMin > 0) || static_cast<long double>(r.FitYMax) / r.FitYMin > PlotSpanRatio) {
+        if (!(r.FitYMin > 0) || static_cast<ext>(r.FitYMax) / r.FitYMin > PlotSpanRatio) {
             r.PlotYMin = -1;
         }
         if (r.NearIdentity) {
@@ -242,14 +213,21 @@ private:
 
 } // namespace
 
+const char* PanelKey(AccuracyPanel panel) {
+    static constexpr std::array<const char*, AccuracyPanelCount> keys{
+        "ASlopeMeanPanel", "ASlopeSDPanel",   "SlopeZLabel",     "SlopePLabel",
+        "AIntMeanPanel",   "AIntSDPanel",     "InterceptZLabel", "InterceptPLabel",
+        "A95SlopeCIPanel", "A99SlopeCIPanel", "A95IntCIPanel",   "A99IntCIPanel",
+        "A95CRPanel",      "A99CRPanel"};
+    return keys[static_cast<std::size_t>(panel)];
+}
+
 std::vector<std::pair<std::string, std::string>> AccuracyPanels::Named() const {
-    return {{"ASlopeMeanPanel", ASlopeMeanPanel}, {"ASlopeSDPanel", ASlopeSDPanel},
-            {"SlopeZLabel", SlopeZLabel},         {"SlopePLabel", SlopePLabel},
-            {"AIntMeanPanel", AIntMeanPanel},     {"AIntSDPanel", AIntSDPanel},
-            {"InterceptZLabel", InterceptZLabel}, {"InterceptPLabel", InterceptPLabel},
-            {"A95SlopeCIPanel", A95SlopeCIPanel}, {"A99SlopeCIPanel", A99SlopeCIPanel},
-            {"A95IntCIPanel", A95IntCIPanel},     {"A99IntCIPanel", A99IntCIPanel},
-            {"A95CRPanel", A95CRPanel},           {"A99CRPanel", A99CRPanel}};
+    std::vector<std::pair<std::string, std::string>> named;
+    for (std::size_t i = 0; i < AccuracyPanelCount; ++i) {
+        named.emplace_back(PanelKey(static_cast<AccuracyPanel>(i)), Texts[i]);
+    }
+    return named;
 }
 
 AccuracyRunOutcome ACalculations(const StudyDesign& design, const ImportedData* imported,

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "engine/RandomGenerator.h"
 #include "studies/EstimateSummary.h"
 #include "studies/FailedSet.h"
+#include "studies/RunControl.h"
 
 #include <array>
-#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -21,30 +21,47 @@ struct RegressionOutcome;
 struct RunResults;
 struct StudyDesign;
 
-// How the Accuracy run meets whoever started it.
-struct AccuracyRunControl {
-    // The run goes on while this is set; clearing it aborts at the next check point.
-    const std::atomic<bool>* AbortFlag = nullptr;
-    // CurrentSet after each fit, before the set is judged.
-    std::function<void(int currentSet)> Progress;
+// How the Accuracy run meets whoever started it. Progress gets the current set after each fit,
+// before the set is judged.
+struct AccuracyRunControl : RunControl {
     // Every completed set with its fit, for scripted dumps.
     std::function<void(int set, const DataSet&, const RegressionOutcome&)> SetFitted;
-    DayFractionSource DayFraction = LocalDayFraction;
-    // When given, replaces the seeding rule.
-    std::optional<std::uint32_t> SeedOverride;
-    char DecimalSeparator = '.';
 };
 
 // The enclosure counts in the order of the fit's flags.
 enum EnclosureIndex { Slope95, Slope99, Intercept95, Intercept99, Region95, Region99 };
 
-// The result panels of the tab by control name, in the order they are written.
-struct AccuracyPanels {
-    std::string ASlopeMeanPanel, ASlopeSDPanel, AIntMeanPanel, AIntSDPanel;
-    std::string SlopeZLabel, SlopePLabel, InterceptZLabel, InterceptPLabel;
-    std::string A95SlopeCIPanel, A99SlopeCIPanel, A95IntCIPanel, A99IntCIPanel;
-    std::string A95CRPanel, A99CRPanel;
+// The result panels of the tab, in the order they are written.
+enum class AccuracyPanel {
+    SlopeMean,
+    SlopeSD,
+    SlopeZ,
+    SlopeP,
+    InterceptMean,
+    InterceptSD,
+    InterceptZ,
+    InterceptP,
+    Slope95,
+    Slope99,
+    Intercept95,
+    Intercept99,
+    Region95,
+    Region99,
+};
+inline constexpr std::size_t AccuracyPanelCount =
+    static_cast<std::size_t>(AccuracyPanel::Region99) + 1;
 
+// The key a panel's text is reported under; the window's panel carries the same name.
+const char* PanelKey(AccuracyPanel panel);
+
+struct AccuracyPanels {
+    std::array<std::string, AccuracyPanelCount> Texts;
+
+    std::string& operator[](AccuracyPanel panel) { return Texts[static_cast<std::size_t>(panel)]; }
+    const std::string& operator[](AccuracyPanel panel) const {
+        return Texts[static_cast<std::size_t>(panel)];
+    }
+    // Every panel's key and text, in panel order.
     std::vector<std::pair<std::string, std::string>> Named() const;
 };
 

@@ -1,5 +1,6 @@
 #include "studies/DesignCheck.h"
 
+#include "engine/ExtendedMath.h"
 #include "engine/FloatGuard.h"
 #include "engine/ImportedData.h"
 #include "engine/Power.h"
@@ -43,17 +44,17 @@ std::optional<double> RawVariance(const Coefficients& f, double v) {
     volatile double value = 0;
     switch (f.Form) {
     case 2: {
-        const double base = f.Para == 0 ? static_cast<long double>(f.B1) + f.B2 * v
-                                        : static_cast<long double>(f.Para) * v + f.B2;
+        const double base =
+            f.Para == 0 ? static_cast<ext>(f.B1) + f.B2 * v : static_cast<ext>(f.Para) * v + f.B2;
         const double power = Power(base, f.J);
-        value = f.Para == 0 ? power : static_cast<double>(f.B1 * static_cast<long double>(power));
+        value = f.Para == 0 ? power : ToDouble(f.B1 * static_cast<ext>(power));
         break;
     }
     case 3:
         value = f.B1 + f.B2 * Power(v, f.J);
         break;
     case 4:
-        value = f.B1 + static_cast<long double>(f.B2) * v + f.B3 * Power(v, f.J);
+        value = f.B1 + static_cast<ext>(f.B2) * v + f.B3 * Power(v, f.J);
         break;
     default:
         return std::nullopt;
@@ -72,15 +73,14 @@ bool IsPositive(const std::optional<double>& v) {
 // max(a / b, b / a) > 1e12 for positive a and b; a failed division counts as too large.
 bool RatioTooLarge(double a, double b) {
     const FloatGuard guard;
-    const volatile long double ratio =
-        std::max(static_cast<long double>(a) / b, static_cast<long double>(b) / a);
+    const volatile ext ratio = std::max(static_cast<ext>(a) / b, static_cast<ext>(b) / a);
     return guard.Failed() || !(ratio <= MaxVarianceRatio);
 }
 
 // Stationary point of a form-4 function strictly inside (vmin, hi), if any.
 std::optional<double> Form4StationaryPoint(const Coefficients& f, double vmin, double hi) {
     const FloatGuard guard;
-    const long double b3j = static_cast<long double>(f.B3) * f.J;
+    const ext b3j = static_cast<ext>(f.B3) * f.J;
     if (b3j == 0 || f.J == 1) {
         return std::nullopt;
     }
@@ -88,7 +88,7 @@ std::optional<double> Form4StationaryPoint(const Coefficients& f, double vmin, d
     if (!(q > 0)) {
         return std::nullopt;
     }
-    const double exponent = 1 / (static_cast<long double>(f.J) - 1);
+    const double exponent = 1 / (static_cast<ext>(f.J) - 1);
     const volatile double power = Power(q, exponent);
     const double vx = power;
     if (guard.Failed() || !(1.00001L * vmin < vx && vx < 0.99999L * hi)) {
@@ -263,13 +263,12 @@ std::string XVarianceMessage(int code, const MessageContext& c) {
     }
 }
 
-DesignCheckResult Refusal(StudyTab tab, std::string message, DesignFocus focus, int code) {
+DesignCheckResult Refusal(std::string message, DesignFocus focus, int code) {
     DesignCheckResult result;
     result.Passed = false;
     result.Message = std::move(message);
     result.Kind = MessageKind::Information;
     result.Focus = focus;
-    result.FocusControl = FocusControlName(tab, focus);
     result.Code = code;
     return result;
 }
@@ -280,7 +279,7 @@ std::optional<DesignCheckResult> CheckLine(const StudyDesign& design, StudyTab t
     const double xMin = design.XMin;
     const double xMax = design.XMax;
     if (xMin > 0 && xMax / (1.2L * xMin) < 0.999999999999L) {
-        return Refusal(tab, std::string(T::RatioTooSmall), DesignFocus::Minimum, 0);
+        return Refusal(std::string(T::RatioTooSmall), DesignFocus::Minimum, 0);
     }
     const bool accuracy = tab == StudyTab::Accuracy;
     const double b = accuracy ? design.TrueSlope : design.ActualSlope;
@@ -291,21 +290,21 @@ std::optional<DesignCheckResult> CheckLine(const StudyDesign& design, StudyTab t
     if (b == 0) {
         // A level line has no crossing: below zero it is below zero everywhere.
         if (a < 0) {
-            return Refusal(tab, message(T::NegativeOverEntireRange, {}), DesignFocus::Minimum, 0);
+            return Refusal(message(T::NegativeOverEntireRange, {}), DesignFocus::Minimum, 0);
         }
         return std::nullopt;
     }
-    const double c = -a / static_cast<long double>(b);
+    const double c = -a / static_cast<ext>(b);
     const std::string cText = FormatGeneral(c, 15, 0, separator);
     if (b > 0 && c > xMin) {
         const std::string text =
             c >= xMax ? message(T::NegativeOverEntireRange, {}) : message(T::NegativeBelowX, cText);
-        return Refusal(tab, text, DesignFocus::Minimum, 0);
+        return Refusal(text, DesignFocus::Minimum, 0);
     }
     if (b < 0 && c < xMax) {
         const std::string text =
             c > xMin ? message(T::NegativeAboveX, cText) : message(T::NegativeOverEntireRange, {});
-        return Refusal(tab, text, DesignFocus::Maximum, 0);
+        return Refusal(text, DesignFocus::Maximum, 0);
     }
     return std::nullopt;
 }
@@ -321,8 +320,8 @@ bool CheckNeg(double t, double L, double V) {
     if (!(V >= 0)) {
         return false;
     }
-    const double d = t - 2.5L * std::sqrt(static_cast<long double>(V));
-    return d >= 0 || 0.025L * L >= std::fabs(static_cast<long double>(d));
+    const double d = t - 2.5L * std::sqrt(static_cast<ext>(V));
+    return d >= 0 || 0.025L * L >= std::fabs(static_cast<ext>(d));
 }
 
 int CheckVarianceFunction(int Para, int Form, double hi, double lo, double J, double B3, double B2,
@@ -410,8 +409,8 @@ DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const Imp
         const bool accuracy = tab == StudyTab::Accuracy;
         const double b = accuracy ? design.TrueSlope : design.ActualSlope;
         const double a = accuracy ? design.TrueIntercept : design.ActualIntercept;
-        const double y1 = static_cast<long double>(b) * design.XMin + a;
-        const double y2 = static_cast<long double>(b) * design.XMax + a;
+        const double y1 = static_cast<ext>(b) * design.XMin + a;
+        const double y2 = static_cast<ext>(b) * design.XMax + a;
         yLo = std::min(y1, y2);
         yHi = std::max(y1, y2);
     }
@@ -448,16 +447,7 @@ DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const Imp
                                            : RangeText(yLo, yHi, decimalSeparator)};
     std::string message =
         xFunction ? XVarianceMessage(code, context) : YVarianceMessage(code, context);
-    return Refusal(tab, std::move(message), focus, code);
-}
-
-std::string FocusControlName(StudyTab tab, DesignFocus focus) {
-    static constexpr std::array<const char*, 6> accuracy{
-        "", "AMinNumEdit", "AMaxNumEdit", "AConstantNumEdit", "AYB1Edit", "AXB1Edit"};
-    static constexpr std::array<const char*, 6> power{
-        "", "PMinNumEdit", "PMaxNumEdit", "PConstantNumEdit", "PYB1Edit", "PXB1Edit"};
-    const auto index = static_cast<std::size_t>(focus);
-    return tab == StudyTab::Accuracy ? accuracy[index] : power[index];
+    return Refusal(std::move(message), focus, code);
 }
 
 } // namespace kvor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DesignLimits.h"
 #include "studies/MessageKind.h"
 
 #include <string>
@@ -9,9 +10,8 @@ namespace kvor {
 struct ImportedData;
 struct StudyDesign;
 
-enum class StudyTab { Accuracy, Power };
-
-// The control a refusal sends the user to; the numbers are those the checks report.
+// The edit a refusal sends the user to (the tab maps it to its own control); the numbers are
+// those the checks report.
 enum class DesignFocus { None = 0, Minimum = 1, Maximum = 2, Variance = 3, YB1 = 4, XB1 = 5 };
 
 struct DesignCheckResult {
@@ -19,8 +19,7 @@ struct DesignCheckResult {
     std::string Message;
     MessageKind Kind = MessageKind::Information;
     DesignFocus Focus = DesignFocus::None;
-    std::string FocusControl; // objectName of the edit to focus, e.g. "AMinNumEdit"
-    int Code = 0;             // variance-function code: 0, 1..12 (Y) or 101..112 (X)
+    int Code = 0; // variance-function code: 0, 1..12 (Y) or 101..112 (X)
 };
 
 // Checks a tab's design before a run: the X range, the sign of the target line, and the
@@ -36,8 +35,5 @@ int CheckVarianceFunction(int Para, int Form, double hi, double lo, double J, do
 // True when the likely lower boundary t - 2.5 sqrt(V) of simulated values at target t stays
 // above zero or below it by at most 2.5% of the largest target L.
 bool CheckNeg(double t, double L, double V);
-
-// objectName of the edit a focus target names on a tab; empty for DesignFocus::None.
-std::string FocusControlName(StudyTab tab, DesignFocus focus);
 
 } // namespace kvor

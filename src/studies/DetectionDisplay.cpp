@@ -1,5 +1,6 @@
 #include "studies/DetectionDisplay.h"
 
+#include "engine/ExtendedMath.h"
 #include "studies/PowerTexts.h"
 
 #include <algorithm>
@@ -7,14 +8,6 @@
 #include <cstring>
 
 namespace kvor {
-
-int DigitCount(int n) {
-    int digits = 1;
-    for (int rest = n < 0 ? -n : n; rest >= 10; rest /= 10) {
-        ++digits;
-    }
-    return digits;
-}
 
 namespace {
 
@@ -27,10 +20,10 @@ std::string Printed(const char* pattern, double value) {
 } // namespace
 
 double GuardedDetection(double detection, double requiredRate) {
-    const long double gap = static_cast<long double>(requiredRate) - detection;
+    const ext gap = static_cast<ext>(requiredRate) - detection;
     if (requiredRate > detection && gap < 0.1L &&
         Printed("%6.1f", detection) == Printed("%6.1f", requiredRate)) {
-        return static_cast<double>(detection - 0.1L);
+        return ToDouble(detection - 0.1L);
     }
     return detection;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DigitCount.h"
 #include "engine/StudyDesign.h"
 #include "studies/DetectionTable.h"
 
@@ -24,9 +25,6 @@ struct DetectionSide {
     int FocusRow = 0;
     int AnswerStore = AnswerNotShown;
 };
-
-// Number of decimal digits of n.
-int DigitCount(int n);
 
 // A rate just short of the required one never prints as the required value: it is lowered by
 // 0.1 when the two would print alike with one decimal.

@@ -1,5 +1,6 @@
 #include "studies/DetectionPanels.h"
 
+#include "engine/ExtendedMath.h"
 #include "studies/DetectionDisplay.h"
 #include "studies/DetectionTable.h"
 #include "studies/NumberFormats.h"
@@ -61,6 +62,20 @@ std::string FormatMean(double x, char decimalSeparator) {
     return text;
 }
 
+const std::string& DetectionPanelTexts::Text(DetectionPanel panel) const {
+    switch (panel) {
+    case DetectionPanel::RequiredN:
+        return RequiredN;
+    case DetectionPanel::TotalSets:
+        return TotalSets;
+    case DetectionPanel::MeanSlope:
+        return MeanSlope;
+    case DetectionPanel::MeanIntercept:
+        break;
+    }
+    return MeanIntercept;
+}
+
 DetectionPanelTexts PanelTexts(int answerStore, const CriterionTotals& totals,
                                char decimalSeparator) {
     DetectionPanelTexts texts;
@@ -68,7 +83,7 @@ DetectionPanelTexts PanelTexts(int answerStore, const CriterionTotals& totals,
     if (totals.Count < 1) {
         return texts;
     }
-    const auto count = static_cast<long double>(totals.Count);
+    const auto count = static_cast<ext>(totals.Count);
     const double meanSlope = totals.SlopeSum / count;
     const double meanIntercept = totals.InterceptSum / count;
     texts.TotalSets = Blank(std::to_string(totals.Count));

@@ -6,12 +6,18 @@ namespace kvor {
 
 struct CriterionTotals;
 
+// The panels of one side of the Power results, in the order they are shown.
+enum class DetectionPanel { RequiredN, TotalSets, MeanSlope, MeanIntercept };
+inline constexpr int DetectionPanelCount = 4;
+
 // The texts of one side's panels; an empty text is a blank panel.
 struct DetectionPanelTexts {
     std::string RequiredN;
     std::string TotalSets;
     std::string MeanSlope;
     std::string MeanIntercept;
+
+    const std::string& Text(DetectionPanel panel) const;
 };
 
 // Answer store 0: blank; 1..5000: " " + N; above: " > 5000".

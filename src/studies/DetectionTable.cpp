@@ -1,5 +1,7 @@
 #include "studies/DetectionTable.h"
 
+#include "engine/ExtendedMath.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -47,8 +49,8 @@ void DetectionTable::RemoveInProgress(int n) {
 
 void CriterionTotals::Add(double slope, double intercept) {
     ++Count;
-    SlopeSum = SlopeSum + static_cast<long double>(slope);
-    InterceptSum = InterceptSum + static_cast<long double>(intercept);
+    SlopeSum = SlopeSum + static_cast<ext>(slope);
+    InterceptSum = InterceptSum + static_cast<ext>(intercept);
 }
 
 } // namespace kvor

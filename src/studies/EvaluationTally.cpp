@@ -1,5 +1,6 @@
 #include "studies/EvaluationTally.h"
 
+#include "engine/ExtendedMath.h"
 #include "studies/SampleSizeSearch.h"
 
 namespace kvor {
@@ -14,8 +15,8 @@ bool EvaluationTally::Count(bool enclosing) {
     if (enclosing) {
         ++m_counts.Enclosing;
     }
-    m_counts.MissFraction = static_cast<double>(static_cast<long double>(m_counts.Enclosing) /
-                                                static_cast<long double>(m_counts.Counted));
+    m_counts.MissFraction =
+        ToDouble(static_cast<ext>(m_counts.Enclosing) / static_cast<ext>(m_counts.Counted));
     m_counts.StepFactor = 2;
     if (m_counts.Counted == m_setsPerRun) {
         return true;

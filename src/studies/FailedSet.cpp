@@ -4,7 +4,8 @@
 
 namespace kvor {
 
-FailedSet CaptureFailedSet(const DataSet& data, int failCode, int setNumber, std::string message) {
+FailedSet CaptureFailedSet(const DataSet& data, FailCode failCode, int setNumber,
+                           std::string message) {
     FailedSet failed;
     failed.SetNumber = setNumber;
     failed.FailCode = failCode;

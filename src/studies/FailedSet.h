@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/RegressionOutcome.h"
+
 #include <string>
 #include <vector>
 
@@ -11,14 +13,14 @@ struct DataSet;
 // user can export them.
 struct FailedSet {
     int SetNumber = 0;
-    int FailCode = 0;
+    kvor::FailCode FailCode = NoFailure; // NoFailure when the pool could not supply the set
     std::string Message;
     std::vector<double> X;
     std::vector<double> Y;
 };
 
 // Keeps the failed set's N pairs, with the message for the regression and code.
-FailedSet CaptureFailedSet(const DataSet& data, int regressionFailCode, int setNumber,
+FailedSet CaptureFailedSet(const DataSet& data, FailCode regressionFailCode, int setNumber,
                            std::string message);
 
 } // namespace kvor

@@ -24,10 +24,10 @@ constexpr const char* ExportQuestion =
 
 } // namespace
 
-std::string FailedSetMessage(RegressionType regression, int failCode, int setNumber) {
+std::string FailedSetMessage(RegressionType regression, FailCode failCode, int setNumber) {
     const std::string n = std::to_string(setNumber);
     std::string text;
-    if (failCode == 1) {
+    if (failCode == DegenerateSpread) {
         text.append(SetPrefix).append(n).append(Failed);
         if (regression == RegressionType::WLS) {
             text.append(TinyVariance).append(LargeWeight);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RegressionOutcome.h"
 #include "engine/StudyDesign.h"
 
 #include <string>
@@ -7,7 +8,8 @@
 namespace kvor {
 
 // The information message shown when the fit of data set number `setNumber` returned
-// `failCode` (1 or 2); it ends with the offer to export the set's pairs.
-std::string FailedSetMessage(RegressionType regression, int failCode, int setNumber);
+// `failCode` (DegenerateSpread or FloatingPointFailure); it ends with the offer to export the set's
+// pairs.
+std::string FailedSetMessage(RegressionType regression, FailCode failCode, int setNumber);
 
 } // namespace kvor

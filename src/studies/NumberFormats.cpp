@@ -1,5 +1,7 @@
 #include "studies/NumberFormats.h"
 
+#include "engine/ExtendedMath.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -226,7 +228,7 @@ std::string FormatPercentage(int count, int validCount, char decimalSeparator) {
     if (count == validCount) {
         return " 100%";
     }
-    const double share = static_cast<long double>(count) * 100 / validCount;
+    const double share = static_cast<ext>(count) * 100 / validCount;
     std::string text(" ");
     return text.append(FormatFixed(share, 2, decimalSeparator)).append("%");
 }

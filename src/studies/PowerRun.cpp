@@ -1,10 +1,7 @@
 #include "studies/PowerRun.h"
 
-#include "engine/CriticalValues.h"
-#include "engine/DataSetDrawing.h"
-#include "engine/FitDataSet.h"
 #include "engine/RunWorkspace.h"
-#include "engine/TargetDesign.h"
+#include "studies/DrawAndFit.h"
 #include "studies/EvaluationCache.h"
 #include "studies/EvaluationTally.h"
 #include "studies/FailedSetMessage.h"
@@ -44,8 +41,6 @@ public:
     }
 
 private:
-    bool Running() const { return m_control.AbortFlag == nullptr || m_control.AbortFlag->load(); }
-
     bool RunPass(Criterion criterion) {
         DetectionSide& side = m_results.Side(criterion);
         side.TableLines.clear();
@@ -70,19 +65,15 @@ private:
 
     // Both passes of a specified-N run judge the same data sets: the region pass takes the
     // intervals pass's seed.
-    void Seed(Criterion criterion) {
-        RandomGenerator& generator = m_workspace->Generator;
-        if (m_control.SeedOverride) {
-            generator.SetSeed(*m_control.SeedOverride);
+    void Seed(Criterion criterion, RunWorkspace& ws) {
+        const bool shared = !m_automatic && criterion == Criterion::ConfidenceRegion;
+        if (!m_control.SeedOverride && shared && m_sharedSeed) {
+            ws.Generator.SetSeed(*m_sharedSeed);
             return;
         }
-        if (!m_automatic && criterion == Criterion::ConfidenceRegion && m_sharedSeed) {
-            generator.SetSeed(*m_sharedSeed);
-            return;
-        }
-        SeedGenerator(generator, m_workspace->Design, m_control.DayFraction);
+        const std::uint32_t seed = m_control.Seed(ws.Generator, ws.Design);
         if (!m_automatic) {
-            m_sharedSeed = generator.Seed();
+            m_sharedSeed = seed;
         }
     }
 
@@ -94,7 +85,7 @@ private:
                        : (fit.In95SlopeCI && fit.In95InterceptCI);
     }
 
-    void RecordFailure(int failCode, int setNumber) {
+    void RecordFailure(FailCode failCode, int setNumber) {
         m_outcome.Failure =
             CaptureFailedSet(m_workspace->DataSet, failCode, setNumber,
                              FailedSetMessage(m_design.Regression, failCode, setNumber));
@@ -106,49 +97,30 @@ private:
         ws.Design.N = n;
         ws.Design.ImportSampling = ImportSampling::Random;
         ws.Design.FixedSeed = m_design.FixedSeed && !m_automatic;
-        ws.CriticalValues = ComputeCriticalValues(ws.Design);
-        if (!Running()) {
+        const auto seed = [this, criterion](RunWorkspace& w) { Seed(criterion, w); };
+        if (!StartSets(ws, m_control, seed, m_design.ActualSlope, m_design.ActualIntercept)) {
             return std::nullopt;
-        }
-        Seed(criterion);
-        const bool generated = m_design.DataSource == DataSource::Generate;
-        if (generated) {
-            // The X design and the per-point SDs are made together, once per evaluation.
-            BuildTargetDesign(ws.Design, m_design.ActualSlope, m_design.ActualIntercept,
-                              ws.Generator, ws.TargetDesign);
-            if (!Running()) {
-                return std::nullopt;
-            }
         }
         ++m_outcome.Evaluations;
         DetectionSide& side = m_results.Side(criterion);
         EvaluationTally tally(m_design.SetsPerRun, m_allowedMiss, m_automatic, fineSearch);
         const long long attempts =
             static_cast<long long>(AttemptsPerCountedSet) * m_design.SetsPerRun;
+        const auto counted = [this](const RegressionOutcome&) { ++m_outcome.SetsFitted; };
         for (long long attempt = 1; attempt <= attempts; ++attempt) {
-            if (!DrawDataSet(ws.Design, ws.TargetDesign, generated ? nullptr : m_imported, 1,
-                             ws.Generator, ws.DataSet)) {
-                return std::nullopt; // no pool to draw from; the design check prevents this
+            const SetStep step = DrawAndFit(ws, m_imported, 1, m_control, counted);
+            if (step.End == SetEnd::FitFailed) {
+                RecordFailure(step.Fit.FailCode, tally.Counts().Counted + 1);
             }
-            GetVMinMax(ws.DataSet);
-            if (!Running()) {
+            // No pool to draw from ends the evaluation too; the design check prevents it.
+            if (step.End != SetEnd::Fitted) {
                 return std::nullopt;
             }
-            const RegressionOutcome fit = FitDataSet(ws);
-            ++m_outcome.SetsFitted;
-            if (fit.FailCode != 0) {
-                RecordFailure(fit.FailCode, tally.Counts().Counted + 1);
-                return std::nullopt;
-            }
-            if (!Running()) {
-                return std::nullopt;
-            }
+            const RegressionOutcome& fit = step.Fit;
             if (!fit.Valid) {
                 continue;
             }
-            if (m_control.Progress) {
-                m_control.Progress(tally.Counts().Counted + 1);
-            }
+            m_control.ReportProgress(tally.Counts().Counted + 1);
             side.Totals.Add(fit.Slope, fit.Intercept);
             if (tally.Count(Encloses(fit, criterion))) {
                 break;

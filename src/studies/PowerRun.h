@@ -1,15 +1,12 @@
 #pragma once
 
-#include "engine/RandomGenerator.h"
 #include "engine/StudyDesign.h"
 #include "studies/DetectionDisplay.h"
 #include "studies/FailedSet.h"
+#include "studies/RunControl.h"
 
-#include <atomic>
-#include <cstdint>
 #include <functional>
 #include <optional>
-#include <vector>
 
 namespace kvor {
 
@@ -33,19 +30,11 @@ struct PowerResults {
     }
 };
 
-// How the Power run meets whoever started it.
-struct PowerRunControl {
-    // The run goes on while this is set; clearing it aborts at the next check point.
-    const std::atomic<bool>* AbortFlag = nullptr;
-    // Counted data sets of the evaluation in progress.
-    std::function<void(int counted)> Progress;
+// How the Power run meets whoever started it. Progress gets the counted data sets of the
+// evaluation in progress.
+struct PowerRunControl : RunControl {
     // After the side of the criterion was updated with n (UpdatePCI / UpdatePCR).
     std::function<void(Criterion, int n)> Refresh;
-    // Where clock seeds come from.
-    DayFractionSource DayFraction = LocalDayFraction;
-    // When given, every seeding of the run uses it (reproducible scripted runs).
-    std::optional<std::uint32_t> SeedOverride;
-    char DecimalSeparator = '.';
 };
 
 struct PowerRunOutcome {

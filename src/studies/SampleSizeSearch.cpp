@@ -1,12 +1,14 @@
 #include "studies/SampleSizeSearch.h"
 
+#include "engine/ExtendedMath.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace kvor {
 
 double AllowedMissFor(int detectionRate) {
-    return static_cast<double>(1.0L - static_cast<long double>(detectionRate) / 100.0L);
+    return ToDouble(1.0L - static_cast<ext>(detectionRate) / 100.0L);
 }
 
 int EarlyDecision(double m, int n, double allowedMiss) {
@@ -16,11 +18,11 @@ int EarlyDecision(double m, int n, double allowedMiss) {
     if (m == 0) {
         return 10;
     }
-    const double h = 4.0L * std::sqrt(static_cast<long double>(m) * (1.0L - m) / n);
-    if (allowedMiss < m - static_cast<long double>(h)) {
+    const double h = 4.0L * std::sqrt(static_cast<ext>(m) * (1.0L - m) / n);
+    if (allowedMiss < m - static_cast<ext>(h)) {
         return 5;
     }
-    if (allowedMiss > m + static_cast<long double>(h)) {
+    if (allowedMiss > m + static_cast<ext>(h)) {
         return 10;
     }
     return 2;

@@ -175,3 +175,42 @@ TEST(RunCli, PowerSpecifiedNReportsBothSides) {
         RunKvorCli({"power", "--mode", "specified", "--n", "50", "--fixed-seed", "--json"}).Out,
         r.Out);
 }
+
+TEST_F(CliRunFiles, ImportedPoolLimitsDataSetsTimesNBeforeARun) {
+    std::ofstream pairs(PathOf("pool.csv"), std::ios::binary);
+    for (int i = 1; i <= 5000; ++i) {
+        const int x = 1000 + (i * 7919) % 9000;
+        pairs << x << ',' << x + (i * 104729) % 201 - 100 << '\n';
+    }
+    pairs.close();
+    struct Case {
+        std::vector<std::string> Args;
+        int Status;
+        std::string Err;
+    };
+    const std::string pool = PathOf("pool.csv");
+    const Case cases[] = {
+        {{"accuracy", "--sampling", "sequential", "--n", "50", "--sets", "1000"},
+         kvor::cli::ExitUsage,
+         "kvor-cli: --n: 5000 imported pairs give 1000 data sets of at most 5 pairs, got 50\n"},
+        {{"accuracy", "--n", "6"}, // random drawing has the same limit
+         kvor::cli::ExitUsage,
+         "kvor-cli: --n: 5000 imported pairs give 1000 data sets of at most 5 pairs, got 6\n"},
+        {{"check", "--n", "50", "--sets", "5000"}, // no N fits: the data sets are named
+         kvor::cli::ExitUsage,
+         "kvor-cli: --sets: 5000 imported pairs give at most 100 data sets of 50 pairs, got "
+         "5000\n"},
+        {{"check", "--n", "5"}, kvor::cli::ExitOk, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.Args;
+        args.insert(args.end(), {"--import", pool, "--separator", "comma"});
+        const CliResult r = RunKvorCli(args);
+        EXPECT_EQ(r.Status, c.Status) << args[0] << ' ' << args[1] << ' ' << args[2] << r.Err;
+        EXPECT_EQ(r.Err, c.Err);
+        if (c.Status == kvor::cli::ExitUsage) {
+            // The pool was read and nothing was run.
+            EXPECT_EQ(r.Out, " 5000 X, Y pairs extracted from file.\n");
+        }
+    }
+}

@@ -126,12 +126,12 @@ TEST(ACalculations, PerfectDataLeaveZAndPEmpty) {
     const auto outcome = kvor::ACalculations(design, pool.get(), *results, {});
     ASSERT_EQ(outcome.End, RunEnd::Completed);
     const auto& p = outcome.Results->Panels;
-    EXPECT_EQ(p.ASlopeMeanPanel, " 2");
-    EXPECT_EQ(p.ASlopeSDPanel, " 0");
-    EXPECT_EQ(p.SlopeZLabel, "");
-    EXPECT_EQ(p.SlopePLabel, "");
-    EXPECT_EQ(p.InterceptZLabel, "");
-    EXPECT_EQ(p.A95SlopeCIPanel, " 0%"); // the true slope is 1, not 2
+    EXPECT_EQ(p[kvor::AccuracyPanel::SlopeMean], " 2");
+    EXPECT_EQ(p[kvor::AccuracyPanel::SlopeSD], " 0");
+    EXPECT_EQ(p[kvor::AccuracyPanel::SlopeZ], "");
+    EXPECT_EQ(p[kvor::AccuracyPanel::SlopeP], "");
+    EXPECT_EQ(p[kvor::AccuracyPanel::InterceptZ], "");
+    EXPECT_EQ(p[kvor::AccuracyPanel::Slope95], " 0%"); // the true slope is 1, not 2
 }
 
 TEST(ACalculations, AbortLeavesNoResultsButKeepsTheCompletedSets) {

@@ -12,6 +12,17 @@
 namespace kvor {
 namespace {
 
+// The window's edit for a focus target, as the cases name it.
+std::string FocusName(StudyTab tab, DesignFocus focus) {
+    static const char* const edits[] = {"",        "MinNumEdit", "MaxNumEdit", "ConstantNumEdit",
+                                        "YB1Edit", "XB1Edit"};
+    if (focus == DesignFocus::None) {
+        return "";
+    }
+    std::string name(1, tab == StudyTab::Accuracy ? 'A' : 'P');
+    return name += edits[static_cast<int>(focus)];
+}
+
 // Expected texts are spelled out here on their own, not taken from the code's text table.
 const std::string RuleY =
     "The error associated with each target Y-value must be such that if randomly generated "
@@ -392,7 +403,7 @@ TEST(CheckDesign, RefusesWithExactMessageAndFocus) {
             CheckDesign(design, c.Tab, Pool(10, 100, 10, 100), c.Separator);
         const bool refused = c.Focus[0] != '\0';
         EXPECT_EQ(result.Passed, !refused);
-        EXPECT_EQ(result.FocusControl, c.Focus);
+        EXPECT_EQ(FocusName(c.Tab, result.Focus), c.Focus);
         EXPECT_EQ(result.Code, c.Code);
         EXPECT_EQ(result.Message, c.Message);
         if (refused) {
@@ -444,14 +455,14 @@ TEST(CheckDesign, ImportedCentralPartNamesTheImportedRange) {
     design.YVariance = HugeHump;
     const DesignCheckResult y = CheckDesign(design, StudyTab::Power, Pool(10, 90, 10, 90));
     EXPECT_EQ(y.Code, 11);
-    EXPECT_EQ(y.FocusControl, "PYB1Edit");
+    EXPECT_EQ(FocusName(StudyTab::Power, y.Focus), "PYB1Edit");
     EXPECT_EQ(y.Message, Central + "(10 to 90)" + Inaccurate + ModifyY);
 
     design.YVariance = VarianceFunction{};
     design.XVariance = HugeHump;
     const DesignCheckResult x = CheckDesign(design, StudyTab::Accuracy, Pool(10, 90, 10, 90));
     EXPECT_EQ(x.Code, 111);
-    EXPECT_EQ(x.FocusControl, "AXB1Edit");
+    EXPECT_EQ(FocusName(StudyTab::Accuracy, x.Focus), "AXB1Edit");
     EXPECT_EQ(x.Message, "The X-variance function predicts out-of-range variances (allowed range: "
                          "10**(-280) to 10**280) in the central part of the imported X-range (10 "
                          "to 90)" +
