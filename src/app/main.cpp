@@ -1,10 +1,32 @@
+#include "KVORVersion.h"
 #include "app/KVORMainForm.h"
 #include "app/MainTexts.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Answered before the application object exists: no display and no running window needed.
+bool AskedForVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    if (AskedForVersion(argc, argv)) {
+        std::printf("kvor %s\n", kvor::ProgramVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(kvor::MainTexts::ApplicationTitle);
     kvor::SingleInstance instance(kvor::MainTexts::ApplicationTitle);
