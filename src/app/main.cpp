@@ -4,6 +4,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,15 @@ bool AskedForVersion(int argc, char** argv) {
     return false;
 }
 
+// The installed theme icon, else the copy built into the program (a run from the build folder).
+QIcon ProgramIcon() {
+    QIcon builtIn;
+    for (const int size : {16, 32, 64, 256}) {
+        builtIn.addFile(QStringLiteral(":/icons/kvor-%1.png").arg(size), QSize(size, size));
+    }
+    return QIcon::fromTheme(QStringLiteral("kvor"), builtIn);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -29,6 +39,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(kvor::MainTexts::ApplicationTitle);
+    QGuiApplication::setDesktopFileName(QStringLiteral("kvor"));
+    QApplication::setWindowIcon(ProgramIcon());
     kvor::SingleInstance instance(kvor::MainTexts::ApplicationTitle);
     if (instance.Start() != kvor::SingleInstance::StartResult::First) {
         return 0; // the running window came forward, or the start-up lock never came free
