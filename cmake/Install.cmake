@@ -1,4 +1,4 @@
-# Install layout (GNUInstallDirs).
+# Install layout (GNUInstallDirs) and the Debian package.
 include(GNUInstallDirs)
 
 set(KVOR_APP_ID org.kvor.kvor)
@@ -39,3 +39,26 @@ if(KVOR_BUILD_UI)
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()
 endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kvor)
+set(CPACK_PACKAGE_VENDOR "KVOR")
+set(CPACK_PACKAGE_CONTACT "KVOR maintainers <kvor@localhost>"
+    CACHE STRING "Maintainer field of the Debian package")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "plan method-comparison studies by Monte Carlo simulation")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "KVOR simulates thousands of data sets of two measurement methods X and Y,\n\
+fits each by ordinary least squares, weighted least squares or Deming\n\
+regression and reports the accuracy of the fitted slope and intercept and\n\
+the sample size needed to detect a bias between the methods. The package\n\
+holds the desktop program kvor and the headless runner kvor-cli.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Stand-ins for the fonts the window asks for (Arial, Courier New).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)
