@@ -4,26 +4,40 @@ include(GNUInstallDirs)
 set(KVOR_APP_ID org.kvor.kvor)
 set(KVOR_ICON_SIZES 16 22 24 32 48 64 128 256)
 
+set(CPACK_PACKAGE_CONTACT "KVOR maintainers <kvor@localhost>"
+    CACHE STRING "Maintainer of the Debian package, also named in its changelog")
+
 install(TARGETS kvor-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# Man pages carry the version and are installed compressed, as Debian expects.
-set(KVOR_MAN_PAGES kvor-cli.1)
-if(KVOR_BUILD_UI)
-    list(APPEND KVOR_MAN_PAGES kvor.1)
-endif()
-set(KVOR_MAN_ARCHIVES "")
-foreach(page IN LISTS KVOR_MAN_PAGES)
-    set(built ${CMAKE_CURRENT_BINARY_DIR}/man/${page})
-    configure_file(data/man/${page}.in ${built} @ONLY)
+# Configures data/<path>.in into the same path below the build folder and compresses it there,
+# as Debian expects of man pages and changelogs; appends the archive to the list `out`.
+function(kvor_compressed path out)
+    set(built ${CMAKE_CURRENT_BINARY_DIR}/${path})
+    get_filename_component(folder ${built} DIRECTORY)
+    get_filename_component(name ${built} NAME)
+    configure_file(data/${path}.in ${built} @ONLY)
     add_custom_command(OUTPUT ${built}.gz
-                       COMMAND gzip -9nkf ${page}
-                       WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/man
+                       COMMAND gzip -9nkf ${name}
+                       WORKING_DIRECTORY ${folder}
                        DEPENDS ${built}
-                       COMMENT "Compressing ${page}")
-    list(APPEND KVOR_MAN_ARCHIVES ${built}.gz)
-endforeach()
-add_custom_target(kvor_man ALL DEPENDS ${KVOR_MAN_ARCHIVES})
+                       COMMENT "Compressing ${name}")
+    set(${out} ${${out}} ${built}.gz PARENT_SCOPE)
+endfunction()
+
+set(KVOR_MAN_ARCHIVES "")
+kvor_compressed(man/kvor-cli.1 KVOR_MAN_ARCHIVES)
+if(KVOR_BUILD_UI)
+    kvor_compressed(man/kvor.1 KVOR_MAN_ARCHIVES)
+endif()
 install(FILES ${KVOR_MAN_ARCHIVES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+execute_process(COMMAND date -R -u -d ${KVOR_RELEASE_DATE}
+                OUTPUT_VARIABLE KVOR_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+set(KVOR_CHANGELOG "")
+kvor_compressed(changelog KVOR_CHANGELOG)
+install(FILES ${KVOR_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kvor)
+add_custom_target(kvor_compressed_docs ALL DEPENDS ${KVOR_MAN_ARCHIVES} ${KVOR_CHANGELOG})
 
 if(KVOR_BUILD_UI)
     install(TARGETS kvor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -43,8 +57,6 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kvor)
 set(CPACK_PACKAGE_VENDOR "KVOR")
-set(CPACK_PACKAGE_CONTACT "KVOR maintainers <kvor@localhost>"
-    CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "plan method-comparison studies by Monte Carlo simulation")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "KVOR simulates thousands of data sets of two measurement methods X and Y,\n\
