@@ -11,6 +11,7 @@
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
 #include "app/VarianceGroup.h"
+#include "platform/HomeFolder.h"
 #include "platform/QtMessageService.h"
 #include "platform/SystemSettings.h"
 
@@ -106,11 +107,7 @@ void TKVORMain::FormCreate() {
     m_clockTimer->start(1000);
     m_lastScreenSize = m_settings->ScreenSize();
 
-    QString home = QCoreApplication::applicationDirPath();
-    if (!home.endsWith(QLatin1Char('/'))) {
-        home += QLatin1Char('/');
-    }
-    m_context->SetHomeFolder(home);
+    m_context->SetHomeFolder(ProgramHomeFolder());
     m_accuracyTab->ImportedData().Count = 0;
     m_accuracyTab->ImportedData().SourceFile.clear();
     m_powerTab->ImportedData().Count = 0;

@@ -455,7 +455,10 @@ void TStudyTab::OfferFailedSetExport(const FailedSet& failed) {
     const char separator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
     if (!ExportFailedSet(file, failed, separator).Ok) {
         messages.MessageBeep();
-        messages.ShowMessage(MessageKind::Error, FailedSetExportError, MessageButtons::Ok);
+        messages.ShowMessage(
+            MessageKind::Error,
+            QString::fromStdString(FailedSetExportErrorText(m_context.HomeFolder().toStdString())),
+            MessageButtons::Ok);
     }
 }
 

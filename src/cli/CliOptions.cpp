@@ -252,6 +252,7 @@ kvor::cli::Command ParseCommand(const std::string& word) {
                                        {"power", Command::Power},
                                        {"check", Command::Check},
                                        {"help", Command::Help},
+                                       {"--version", Command::Version},
                                        {"--help", Command::Help},
                                        {"-h", Command::Help}});
 }
@@ -276,7 +277,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
             throw Failure{"missing command: expected accuracy|power|check"};
         }
         result.Options.Command = ParseCommand(args[0]);
-        if (result.Options.Command == Command::Help) {
+        if (result.Options.Command == Command::Help || result.Options.Command == Command::Version) {
             result.Ok = true;
             return result;
         }
@@ -285,8 +286,8 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
         }
         for (std::size_t i = 1; i < args.size(); ++i) {
             const std::string& option = args[i];
-            if (option == "--help" || option == "-h") {
-                result.Options.Command = Command::Help;
+            if (option == "--help" || option == "-h" || option == "--version") {
+                result.Options.Command = option == "--version" ? Command::Version : Command::Help;
                 result.Ok = true;
                 return result;
             }

@@ -1,5 +1,6 @@
 #include "cli/CliRun.h"
 
+#include "KVORVersion.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSteps.h"
@@ -33,6 +34,9 @@ int RunCli(const CliOptions& options, CliStreams& streams) {
         return RunPower(options, streams);
     case Command::Check:
         return RunCheck(options, streams);
+    case Command::Version:
+        streams.Out << "kvor-cli " << ProgramVersion << '\n';
+        return ExitOk;
     case Command::Help:
         break;
     }

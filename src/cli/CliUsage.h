@@ -7,6 +7,7 @@ inline constexpr const char* Usage =
        kvor-cli power    [design options] [--json]
        kvor-cli check    [design options] [--tab accuracy|power]
        kvor-cli --help
+       kvor-cli --version
 
 Headless runs of KVOR's Accuracy and Power studies and of the design checks.
 

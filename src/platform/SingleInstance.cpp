@@ -4,6 +4,8 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <unistd.h>
+
 namespace kvor {
 
 namespace {
@@ -12,15 +14,11 @@ constexpr int ConnectTimeoutMs = 2000;
 const QByteArray ActivateRequest = "activate\n";
 const QByteArray Acknowledged = "ok\n";
 
-QString UserKey() {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty()) {
-        user = QStringLiteral("user");
-    }
-    return QStringLiteral("SingleInstanceProgramMutex-") + user;
-}
-
 } // namespace
+
+QString SingleInstanceKey(unsigned userId) {
+    return QStringLiteral("SingleInstanceProgramMutex-") + QString::number(userId);
+}
 
 bool SameProgramCaption(const QString& own, const QString& other) {
     const auto blank = own.lastIndexOf(QLatin1Char(' '));
@@ -29,7 +27,10 @@ bool SameProgramCaption(const QString& own, const QString& other) {
 }
 
 SingleInstance::SingleInstance(const QString& caption, QObject* parent)
-    : QObject(parent), m_caption(caption), m_lock(LockPath()) {
+    : SingleInstance(caption, ::getuid(), parent) {}
+
+SingleInstance::SingleInstance(const QString& caption, unsigned userId, QObject* parent)
+    : QObject(parent), m_caption(caption), m_key(SingleInstanceKey(userId)), m_lock(LockPath()) {
     m_lock.setStaleLockTime(0); // a lock is stale only when its process is gone
 }
 
@@ -38,11 +39,11 @@ SingleInstance::~SingleInstance() {
 }
 
 QString SingleInstance::LockPath() const {
-    return QDir::temp().filePath(UserKey() + QStringLiteral(".lock"));
+    return QDir::temp().filePath(m_key + QStringLiteral(".lock"));
 }
 
 QString SingleInstance::ServerName() const {
-    return QDir::temp().filePath(UserKey() + QStringLiteral(".socket"));
+    return QDir::temp().filePath(m_key + QStringLiteral(".socket"));
 }
 
 SingleInstance::StartResult SingleInstance::Start(int timeoutMs) {

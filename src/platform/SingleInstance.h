@@ -19,8 +19,10 @@ class SingleInstance : public QObject {
 public:
     enum class StartResult { First, AlreadyRunning, TimedOut };
 
-    // caption: this program's window caption, "<name> <version>".
+    // caption: this program's window caption, "<name> <version>". The lock and the socket are
+    // those of the user running the process, or of userId.
     explicit SingleInstance(const QString& caption, QObject* parent = nullptr);
+    SingleInstance(const QString& caption, unsigned userId, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // Takes the start-up lock (waiting at most timeoutMs) and asks a running window to come
@@ -42,9 +44,14 @@ private:
     void Answer();
 
     QString m_caption;
+    QString m_key;
     QLockFile m_lock;
     QLocalServer* m_server = nullptr;
 };
+
+// The name shared by the lock and the socket of one user. It follows the numeric user id, not
+// $USER, which may be missing or inherited from another user (su, sudo -E).
+QString SingleInstanceKey(unsigned userId);
 
 // True when a window caption belongs to this program in any version: the captions agree,
 // without regard to case, up to and including the blank before the version number.

@@ -27,6 +27,10 @@ std::string FailedSetFileText(const FailedSet& failed, char decimalSeparator) {
     return text;
 }
 
+std::string FailedSetExportErrorText(const std::string& folder) {
+    return std::string(FailedSetExportError) + "\r\rFolder tried: " + folder;
+}
+
 FileWriteResult ExportFailedSet(const std::filesystem::path& file, const FailedSet& failed,
                                 char decimalSeparator) {
     return WriteFileAtomically(file, FailedSetFileText(failed, decimalSeparator));

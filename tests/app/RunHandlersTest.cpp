@@ -306,7 +306,9 @@ TEST(AStartButtonClick, UnwritableHomeFolderShowsTheWritingError) {
     WaitForRun(tab);
     ASSERT_EQ(f.Messages.Messages().size(), 2);
     EXPECT_EQ(f.Messages.Messages()[1].Kind, MessageKind::Error);
-    EXPECT_EQ(f.Messages.Messages()[1].Text, kvor::FailedSetExportError);
+    EXPECT_EQ(f.Messages.Messages()[1].Text,
+              "Error writing X, Y pairs to text file.  Try again and contact the program author "
+              "if the problem persists.\r\rFolder tried: /nonexistent-kvor-folder/");
     EXPECT_EQ(f.Messages.Beeps(), 2);
 }
 

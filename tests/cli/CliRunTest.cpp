@@ -1,4 +1,5 @@
 #include "cli/CliRun.h"
+#include "KVORVersion.h"
 #include "cli/CliOptions.h"
 
 #include <filesystem>
@@ -77,6 +78,18 @@ TEST(RunCli, CheckPrintsOkOrTheRefusalWithItsFocus) {
     // The accuracy command refuses the same design before running.
     EXPECT_EQ(RunKvorCli({"accuracy", "--xmin", "100", "--xmax", "110"}).Status,
               kvor::cli::ExitDesignRefused);
+}
+
+TEST(RunCli, VersionIsPrintedInsteadOfRunning) {
+    const std::string expected = std::string("kvor-cli ") + kvor::ProgramVersion + "\n";
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--version"},
+                                                 {"accuracy", "--n", "20", "--version"},
+                                                 {"power", "--version", "--json"}}) {
+        SCOPED_TRACE(args.back());
+        const CliResult result = RunKvorCli(args);
+        EXPECT_EQ(result.Status, kvor::cli::ExitOk);
+        EXPECT_EQ(result.Out, expected);
+    }
 }
 
 TEST(RunCli, AccuracyJsonCarriesTheSeedCountsAndPanels) {

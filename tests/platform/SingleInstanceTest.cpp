@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 // Lock and socket of the tests live in a folder of their own, shared with child processes
@@ -39,6 +41,33 @@ TEST(SingleInstance, StartGivesUpWhenTheLockStaysTaken) {
     EXPECT_EQ(second.Start(100), kvor::SingleInstance::StartResult::TimedOut);
     first.ReleaseLock();
     EXPECT_EQ(second.Start(100), kvor::SingleInstance::StartResult::First);
+}
+
+TEST(SingleInstance, TwoUsersStartTheirOwnWindowsSideBySide) {
+    const PrivateTempFolder folder;
+    kvor::SingleInstance first("KVOR 8.0", 1000);
+    ASSERT_EQ(first.Start(), kvor::SingleInstance::StartResult::First);
+    ASSERT_TRUE(first.Listen());
+    kvor::SingleInstance other("KVOR 8.0", 1001);
+    EXPECT_EQ(other.Start(100), kvor::SingleInstance::StartResult::First);
+    ASSERT_TRUE(other.Listen());
+    // Each listens on a socket of its own: the second did not take over the first one's.
+    EXPECT_NE(first.ServerName(), other.ServerName());
+    EXPECT_TRUE(QFileInfo::exists(first.ServerName()));
+    EXPECT_TRUE(QFileInfo::exists(other.ServerName()));
+}
+
+TEST(SingleInstance, TheUserIsTheProcessOwnerWhateverUserSays) {
+    const PrivateTempFolder folder;
+    const QByteArray saved = qgetenv("USER");
+    const QString own = kvor::SingleInstance("KVOR 8.0", ::getuid()).LockPath();
+    qputenv("USER", "someone-else");
+    const QString borrowed = kvor::SingleInstance("KVOR 8.0").LockPath();
+    qunsetenv("USER");
+    const QString missing = kvor::SingleInstance("KVOR 8.0").LockPath();
+    qputenv("USER", saved);
+    EXPECT_EQ(borrowed, own);
+    EXPECT_EQ(missing, own);
 }
 
 TEST(SingleInstance, SecondProgramStartBringsTheRunningWindowForwardAndEnds) {
