@@ -87,9 +87,6 @@ TAccuracyTab::TAccuracyTab(MainContext& context, QWidget* parent)
     QWidget* results = BuildResults();
     Assemble(design, results);
     m_dataExtras->addWidget(m_samplingGroup);
-
-    connect(m_startButton, &QPushButton::clicked, this, &TAccuracyTab::AStartButtonClick);
-    connect(m_run, &TRunThread::Finished, this, [this] { FinishRun(true); });
 }
 
 QWidget* TAccuracyTab::BuildDesignGroup() {
@@ -304,61 +301,43 @@ StudyDesign TAccuracyTab::ReadStudyDesign() const {
     return design;
 }
 
-void TAccuracyTab::AStartButtonClick() {
-    if (RunActive() || m_context.RunUnderWay()) {
-        return;
-    }
-    StudyDesign design;
-    if (!PrepareRun(design)) {
-        return;
-    }
-    AShutDown();
-    BeginRun();
-    m_runDesign = design;
+void TAccuracyTab::LaunchRun(const StudyDesign& design, const RunControl& shared) {
     m_outcome = {};
     AccuracyRunControl control;
-    control.AbortFlag = &m_context.AbortFlag();
-    control.Progress = [this](int set) { m_progress.store(set, std::memory_order_relaxed); };
-    control.DecimalSeparator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    static_cast<RunControl&>(control) = shared;
     const kvor::ImportedData* imported = Generating() ? nullptr : &m_imported;
     m_run->Start([this, design, imported, control] {
         m_outcome = ACalculations(design, imported, *m_runResults, control);
     });
 }
 
-void TAccuracyTab::FinishRun(bool interactive) {
-    EndProgress();
-    MessageService& messages = m_context.Messages();
-    if (m_outcome.End == RunEnd::Completed && m_outcome.Results) {
-        ShowResults(m_outcome.Results->Panels);
-        AReopen(true);
-        if (interactive && m_beepCheck->isChecked()) {
-            messages.MessageBeep();
-        }
-        const int valid = m_outcome.Results->ValidCount;
-        if (interactive && valid < m_runDesign.SetsPerRun) {
-            messages.MessageBeep();
-            messages.ShowMessage(MessageKind::Information,
-                                 MainTexts::SetsLeftOut(valid, m_runDesign.SetsPerRun),
-                                 MessageButtons::Ok);
-        }
-    } else {
-        if (interactive && m_outcome.End == RunEnd::Failed && m_outcome.Failure) {
-            OfferFailedSetExport(*m_outcome.Failure);
-        }
-        AReopen(false);
-        m_progLabel2->clear();
-    }
-    m_context.AbortFlag() = false;
+bool TAccuracyTab::RunCompleted() const {
+    return m_outcome.End == RunEnd::Completed && m_outcome.Results;
 }
 
-void TAccuracyTab::StopRun() {
-    if (!RunActive()) {
-        return;
+const FailedSet* TAccuracyTab::RunFailure() const {
+    return m_outcome.End == RunEnd::Failed && m_outcome.Failure ? &*m_outcome.Failure : nullptr;
+}
+
+void TAccuracyTab::ShowCompletedRun() {
+    ShowResults(m_outcome.Results->Panels);
+    AReopen(true);
+}
+
+void TAccuracyTab::ReportCompletedRun() {
+    const int valid = m_outcome.Results->ValidCount;
+    if (valid < m_runDesign.SetsPerRun) {
+        MessageService& messages = m_context.Messages();
+        messages.MessageBeep();
+        messages.ShowMessage(MessageKind::Information,
+                             MainTexts::SetsLeftOut(valid, m_runDesign.SetsPerRun),
+                             MessageButtons::Ok);
     }
-    m_context.AbortFlag() = false;
-    m_run->Join();
-    FinishRun(false);
+}
+
+void TAccuracyTab::ShowEndedRun() {
+    AReopen(false);
+    m_progLabel2->clear();
 }
 
 void TAccuracyTab::ShowResults(const AccuracyPanels& panels) {

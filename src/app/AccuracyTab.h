@@ -30,12 +30,10 @@ public:
     // Result panels and labels whose numbers follow the decimal separator.
     QList<QLabel*> NumberTexts() const;
 
-    void AStartButtonClick();
     // Disables the design controls before a run (results cleared).
     void AShutDown();
     // completed: the run produced results, whose labels come back.
     void AReopen(bool completed);
-    void StopRun() override;
 
     // The sets of the latest run, for the sampling-lines plot.
     const kvor::RunResults& RunResults() const { return *m_runResults; }
@@ -45,15 +43,20 @@ protected:
     void AfterDataSource() override { UpdateSampling(); }
     void OnImportCommitted() override;
 
+    void ShutDown() override { AShutDown(); }
+    void LaunchRun(const StudyDesign& design, const RunControl& control) override;
+    bool RunCompleted() const override;
+    const FailedSet* RunFailure() const override;
+    void ShowCompletedRun() override;
+    void ReportCompletedRun() override;
+    void ShowEndedRun() override;
+
 private:
     QWidget* BuildDesignGroup();
     QWidget* BuildResults();
     void SamplesSpinEditExit();
     void SizeSpinEditExit();
     bool SeedAllowed() const;
-    // On the window thread once the worker has returned; interactive false when the window
-    // closes and nothing may be asked.
-    void FinishRun(bool interactive);
     void ShowResults(const AccuracyPanels& panels);
 
     QGroupBox* m_samplingGroup;
@@ -69,7 +72,6 @@ private:
     QPushButton* m_linesButton;
 
     std::unique_ptr<kvor::RunResults> m_runResults = std::make_unique<kvor::RunResults>();
-    StudyDesign m_runDesign;
     AccuracyRunOutcome m_outcome; // written by the worker, read after it was joined
 };
 

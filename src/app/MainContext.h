@@ -23,6 +23,11 @@ public:
     void SetHandlersActive(bool active) { m_handlersActive = active; }
 
     QChar DecimalSeparator() const { return m_separator; }
+    // The separator as the core's number formats take it.
+    char SeparatorChar() const { return AsSeparatorChar(m_separator); }
+    static char AsSeparatorChar(QChar separator) {
+        return separator == QLatin1Char(',') ? ',' : '.';
+    }
     void SetDecimalSeparator(QChar separator) { m_separator = separator; }
 
     MessageService& Messages() const { return m_messages; }

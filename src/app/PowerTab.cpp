@@ -131,14 +131,12 @@ TPowerTab::TPowerTab(MainContext& context, QWidget* parent)
     QWidget* results = BuildResults();
     Assemble(design, results);
 
-    connect(m_startButton, &QPushButton::clicked, this, &TPowerTab::PStartButtonClick);
     connect(m_clearButton, &QPushButton::clicked, this, &TPowerTab::PClearButtonClick);
     connect(this, &TPowerTab::SpecifiedNTotalsEmptied, this, [this] {
         if (!RunActive()) {
             m_results.Clear();
         }
     });
-    connect(m_run, &TRunThread::Finished, this, [this] { FinishRun(true); });
 }
 
 QWidget* TPowerTab::BuildDesignGroup() {
@@ -423,27 +421,14 @@ TPowerTab::SideView TPowerTab::ViewOf(const DetectionSide& side) {
     return {side.TableLines, side.FocusRow, side.AnswerStore, side.Totals};
 }
 
-void TPowerTab::PStartButtonClick() {
-    if (RunActive() || m_context.RunUnderWay()) {
-        return;
-    }
-    StudyDesign design;
-    if (!PrepareRun(design)) {
-        return;
-    }
-    PShutDown();
-    BeginRun();
-    m_runDesign = design;
+void TPowerTab::LaunchRun(const StudyDesign& design, const RunControl& shared) {
     m_outcome = {};
     {
         const std::lock_guard lock(m_viewMutex);
         m_viewDirty = {};
     }
     PowerRunControl control;
-    control.AbortFlag = &m_context.AbortFlag();
-    control.Progress = [this](int counted) {
-        m_progress.store(counted, std::memory_order_relaxed);
-    };
+    static_cast<RunControl&>(control) = shared;
     // On the worker: the side is copied, the window paints the latest copy on its next tick.
     control.Refresh = [this](Criterion c, int) {
         SideView view = ViewOf(m_results.Side(c));
@@ -451,7 +436,6 @@ void TPowerTab::PStartButtonClick() {
         m_views[SideIndex(c)] = std::move(view);
         m_viewDirty[SideIndex(c)] = true;
     };
-    control.DecimalSeparator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
     const kvor::ImportedData* imported = Generating() ? nullptr : &m_imported;
     m_run->Start([this, design, imported, control] {
         m_outcome = PCalculations(design, imported, m_results, control);
@@ -482,7 +466,7 @@ void TPowerTab::DrawSide(Criterion criterion, const SideView& view, bool scroll)
     const bool intervals = criterion == Criterion::ConfidenceIntervals;
     QLabel* image = intervals ? m_ciImage : m_crImage;
     QScrollArea* box = intervals ? m_ciScroll : m_crScroll;
-    const char separator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    const char separator = m_context.SeparatorChar();
     const DetectionPanelTexts texts = PanelTexts(view.AnswerStore, view.Totals, separator);
     const int first = intervals ? 0 : DetectionPanelCount;
     for (int i = 0; i < DetectionPanelCount; ++i) {
@@ -546,42 +530,32 @@ void TPowerTab::ClearSideDisplay() {
     }
 }
 
-void TPowerTab::FinishRun(bool interactive) {
-    EndProgress();
-    MessageService& messages = m_context.Messages();
-    if (m_outcome.Completed) {
-        // The final listing, whether or not the last refresh reached the window yet.
-        DrawSide(Criterion::ConfidenceIntervals, ViewOf(m_results.Intervals), true);
-        DrawSide(Criterion::ConfidenceRegion, ViewOf(m_results.Region), true);
-        PReopen();
-        m_visualiseButton->setEnabled(true);
-        m_visualiseButton->setFocus(Qt::OtherFocusReason);
-        ColourProgressLabels();
-        m_progLabel2->clear();
-        if (interactive && m_beepCheck->isChecked()) {
-            messages.MessageBeep();
-        }
-    } else {
-        if (interactive && m_outcome.Failure) {
-            OfferFailedSetExport(*m_outcome.Failure);
-        }
-        PReopen();
-        ResetResults();
-        m_results.Clear();
-        ClearSideDisplay();
-        m_startButton->setFocus(Qt::OtherFocusReason);
-        m_clearButton->setEnabled(false);
-    }
-    m_context.AbortFlag() = false;
+bool TPowerTab::RunCompleted() const {
+    return m_outcome.Completed;
 }
 
-void TPowerTab::StopRun() {
-    if (!RunActive()) {
-        return;
-    }
-    m_context.AbortFlag() = false;
-    m_run->Join();
-    FinishRun(false);
+const FailedSet* TPowerTab::RunFailure() const {
+    return m_outcome.Failure ? &*m_outcome.Failure : nullptr;
+}
+
+void TPowerTab::ShowCompletedRun() {
+    // The final listing, whether or not the last refresh reached the window yet.
+    DrawSide(Criterion::ConfidenceIntervals, ViewOf(m_results.Intervals), true);
+    DrawSide(Criterion::ConfidenceRegion, ViewOf(m_results.Region), true);
+    PReopen();
+    m_visualiseButton->setEnabled(true);
+    m_visualiseButton->setFocus(Qt::OtherFocusReason);
+    ColourProgressLabels();
+    m_progLabel2->clear();
+}
+
+void TPowerTab::ShowEndedRun() {
+    PReopen();
+    ResetResults();
+    m_results.Clear();
+    ClearSideDisplay();
+    m_startButton->setFocus(Qt::OtherFocusReason);
+    m_clearButton->setEnabled(false);
 }
 
 void TPowerTab::ClearPResults() {

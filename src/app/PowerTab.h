@@ -36,13 +36,11 @@ public:
     QList<QLabel*> NumberTexts() const;
     int DetectionRate() const { return m_detectionRate; }
 
-    void PStartButtonClick();
     // Prepares the results area for a run: emptied in Automatic mode, kept in SpecifiedN mode.
     void ClearPResults();
     void PShutDown();
     void PReopen();
     void PClearButtonClick();
-    void StopRun() override;
 
     const PowerResults& Results() const { return m_results; }
     // Height of one table line in the table font.
@@ -55,6 +53,13 @@ signals:
 protected:
     void OnDataSource(bool generate) override;
     void OnImportCommitted() override;
+
+    void ShutDown() override { PShutDown(); }
+    void LaunchRun(const StudyDesign& design, const RunControl& control) override;
+    bool RunCompleted() const override;
+    const FailedSet* RunFailure() const override;
+    void ShowCompletedRun() override;
+    void ShowEndedRun() override;
 
 private:
     QWidget* BuildDesignGroup();
@@ -79,7 +84,6 @@ private:
     // Hides a table and takes away its scroll range.
     void HideTable(Criterion criterion);
     void HideTables();
-    void FinishRun(bool interactive);
 
     QLabel* m_powerLabel;
     QLabel* m_designLabel;
@@ -122,7 +126,6 @@ private:
 
     PowerResults m_results; // the worker's while a run is under way
     PowerRunOutcome m_outcome;
-    StudyDesign m_runDesign;
     std::mutex m_viewMutex;
     std::array<SideView, 2> m_views;   // guarded by m_viewMutex
     std::array<bool, 2> m_viewDirty{}; // guarded by m_viewMutex

@@ -1,5 +1,7 @@
 #include "app/QIVNumEdit.h"
 
+#include "app/MainContext.h"
+
 #include "app/EditKeyRules.h"
 #include "app/NumEditFormat.h"
 
@@ -38,7 +40,7 @@ void TQIVNumEdit::SetValue(double value) {
     if (m_minValue != m_maxValue) {
         value = std::max(m_minValue, std::min(value, m_maxValue));
     }
-    const char separator = m_separator == QLatin1Char(',') ? ',' : '.';
+    const char separator = MainContext::AsSeparatorChar(m_separator);
     const std::string formatted = FormatNumEditText(value, maxLength(), separator);
     setText(QString::fromStdString(formatted));
 }

@@ -1,7 +1,6 @@
 #include "app/StudyTab.h"
 
 #include "app/ControlFactory.h"
-#include "app/FocusTarget.h"
 #include "app/HelpContext.h"
 #include "app/MainContext.h"
 #include "app/MainTexts.h"
@@ -14,6 +13,7 @@
 #include "studies/DesignCheck.h"
 #include "studies/FailedSet.h"
 #include "studies/FailedSetExport.h"
+#include "studies/RunControl.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -130,6 +130,8 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
     m_progLabel2 = Label(m_progressPanel, Name("ProgLabel2"), QString());
     ColourProgressLabels();
     m_run = new TRunThread(this);
+    connect(m_run, &TRunThread::Finished, this, [this] { FinishRun(true); });
+    connect(m_startButton, &QPushButton::clicked, this, &TStudyTab::StartButtonClick);
     m_progressTimer = new QTimer(this);
     // A few dozen progress updates a second at most, however fast the sets come.
     m_progressTimer->setInterval(40);
@@ -306,7 +308,70 @@ bool TStudyTab::RunActive() const {
 
 void TStudyTab::AAbortButtonClick() {
     m_context.AbortFlag() = false;
-    QCoreApplication::processEvents();
+}
+
+QWidget* TStudyTab::FocusWidget(DesignFocus focus) const {
+    switch (focus) {
+    case DesignFocus::Minimum:
+        return m_minEdit;
+    case DesignFocus::Maximum:
+        return m_maxEdit;
+    case DesignFocus::Variance:
+        return m_yGroup->Constant();
+    case DesignFocus::YB1:
+        return m_yGroup->B1();
+    case DesignFocus::XB1:
+        return m_xGroup->B1();
+    case DesignFocus::None:
+        break;
+    }
+    return nullptr;
+}
+
+void TStudyTab::StartButtonClick() {
+    if (RunActive() || m_context.RunUnderWay()) {
+        return;
+    }
+    StudyDesign design;
+    if (!PrepareRun(design)) {
+        return;
+    }
+    ShutDown();
+    BeginRun();
+    m_runDesign = design;
+    RunControl control;
+    control.AbortFlag = &m_context.AbortFlag();
+    control.Progress = [this](int count) { m_progress.store(count, std::memory_order_relaxed); };
+    control.DecimalSeparator = m_context.SeparatorChar();
+    LaunchRun(design, control);
+}
+
+void TStudyTab::StopRun() {
+    if (!RunActive()) {
+        return;
+    }
+    m_context.AbortFlag() = false;
+    m_run->Join();
+    FinishRun(false);
+}
+
+void TStudyTab::FinishRun(bool interactive) {
+    EndProgress();
+    if (RunCompleted()) {
+        ShowCompletedRun();
+        if (interactive && m_beepCheck->isChecked()) {
+            m_context.Messages().MessageBeep();
+        }
+        if (interactive) {
+            ReportCompletedRun();
+        }
+    } else {
+        if (const FailedSet* failed = RunFailure(); interactive && failed != nullptr) {
+            OfferFailedSetExport(*failed);
+        }
+        ShowEndedRun();
+    }
+    m_context.AbortFlag() = false;
 }
 
 bool TStudyTab::PrepareRun(StudyDesign& design) {
@@ -327,17 +392,15 @@ bool TStudyTab::PrepareRun(StudyDesign& design) {
     }
     m_startButton->setFocus(Qt::OtherFocusReason);
     window()->setEnabled(false);
-    QCoreApplication::processEvents();
     design = ReadStudyDesign();
     const StudyTab tab = m_letter == QLatin1Char('A') ? StudyTab::Accuracy : StudyTab::Power;
-    const char separator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    const char separator = m_context.SeparatorChar();
     const DesignCheckResult check = CheckDesign(design, tab, m_imported, separator);
-    QCoreApplication::processEvents();
     window()->setEnabled(true);
     if (check.Passed) {
         return true;
     }
-    if (auto* control = findChild<QWidget*>(FocusControlName(tab, check.Focus))) {
+    if (QWidget* control = FocusWidget(check.Focus)) {
         control->setFocus(Qt::OtherFocusReason);
     }
     messages.MessageBeep();
@@ -452,7 +515,7 @@ void TStudyTab::OfferFailedSetExport(const FailedSet& failed) {
     }
     const std::filesystem::path file =
         std::filesystem::path(m_context.HomeFolder().toStdString()) / FailedSetFileName;
-    const char separator = m_context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    const char separator = m_context.SeparatorChar();
     if (!ExportFailedSet(file, failed, separator).Ok) {
         messages.MessageBeep();
         messages.ShowMessage(

@@ -20,11 +20,13 @@ namespace kvor {
 
 class MainContext;
 struct FailedSet;
+struct RunControl;
 class TRunThread;
 class TQIVNumEdit;
 class TQIVSpinEdit;
 class TVarianceGroup;
 enum class NumEditRole;
+enum class DesignFocus;
 
 // What the two study tabs share: the data source, X range and distribution, slope and
 // intercept, regression type, both variance functions, the run row and the lower button row,
@@ -76,14 +78,32 @@ public:
     QPushButton* AbortButton() const { return m_abortButton; }
     QPushButton* AssignButton() const { return m_assignButton; }
 
+    // Serves the Start Run buttons of both tabs: the design is checked, the tab shut down and
+    // the tab's study started on the worker.
+    void StartButtonClick();
     // Serves the Abort buttons of both tabs: the run stops at its next check point.
     void AAbortButtonClick();
     // A run of this tab is under way (its worker has not been joined yet).
     bool RunActive() const;
     // Stops a run under way and waits for its worker, without messages (the window closes).
-    virtual void StopRun() = 0;
+    void StopRun();
 
 protected:
+    // What each tab does in the run life cycle.
+    // Disables the design controls before a run (AShutDown, PShutDown).
+    virtual void ShutDown() = 0;
+    // Starts the tab's study on the worker with the shared hooks in `control`.
+    virtual void LaunchRun(const StudyDesign& design, const RunControl& control) = 0;
+    virtual bool RunCompleted() const = 0;
+    // The failed set of a run that stopped on one; null otherwise.
+    virtual const FailedSet* RunFailure() const = 0;
+    // Shows the results of a completed run and reopens the tab.
+    virtual void ShowCompletedRun() = 0;
+    // After the completion beep, what only an interactive run tells the user.
+    virtual void ReportCompletedRun() {}
+    // Reopens the tab after an aborted or failed run.
+    virtual void ShowEndedRun() = 0;
+
     // Tab-specific parts of the data-source and regression layouts.
     virtual void OnDataSource(bool generate) = 0;
     virtual void AfterDataSource() {}
@@ -101,6 +121,8 @@ protected:
     // Start Run up to the design check: the focused edit normalised, an importing tab without
     // pairs and a refused design turned away. True with the design to run.
     bool PrepareRun(StudyDesign& design);
+    // The control a refused design sends the user to.
+    QWidget* FocusWidget(DesignFocus focus) const;
     // The design controls both tabs disable before a run.
     void ShutDownDesign();
     // Re-enables the shared design controls after a run. copyWithoutPairs: the copy-settings
@@ -110,6 +132,9 @@ protected:
     void ReopenRunRow();
     // Abort on, Start Run off, AbortFlag set, the progress display started.
     void BeginRun();
+    // On the window thread once the worker has returned; interactive false when the window
+    // closes and nothing may be asked.
+    void FinishRun(bool interactive);
     // The progress display stopped, with the last count shown.
     void EndProgress();
     // Asks whether to export the failed set and writes it on Yes.
@@ -118,6 +143,7 @@ protected:
     virtual void ProgressTick();
 
     TRunThread* m_run;
+    StudyDesign m_runDesign; // the design of the latest run
     QTimer* m_progressTimer;
     std::atomic<int> m_progress{0};
 

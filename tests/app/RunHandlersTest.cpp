@@ -155,7 +155,7 @@ TEST(AAbortButtonClick, AbortLeavesEveryPanelAndTheProgressEmpty) {
     EXPECT_FALSE(f.Find("ADataGroupBox")->isEnabled());
     WaitForProgress(f, "AProgLabel2");
     // A second Start while the run is under way starts nothing.
-    f.Window->AccuracyTab()->AStartButtonClick();
+    f.Window->AccuracyTab()->StartButtonClick();
     Click(f, "AAbortButton");
     WaitForRun(f.Window->AccuracyTab());
     for (const QString& panel : AccuracyPanelNames) {
