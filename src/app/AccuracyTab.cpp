@@ -8,6 +8,8 @@
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
 #include "app/VarianceGroup.h"
+#include "engine/DesignLimits.h"
+#include "engine/DigitCount.h"
 #include "platform/MessageService.h"
 
 #include <QCheckBox>
@@ -37,7 +39,7 @@ QLabel* ResultLabel(QWidget* parent, const QString& name, const QString& text, i
 // of the lower bound: a shorter limit would cut the text the edit holds.
 void SetLimit(TQIVSpinEdit& edit, int max) {
     edit.SetMaxValue(max);
-    edit.setMaxLength(ControlFactory::DigitCount(std::max(max, edit.MinValue())));
+    edit.setMaxLength(DigitCount(std::max(max, edit.MinValue())));
 }
 
 } // namespace
@@ -70,9 +72,9 @@ TAccuracyTab::TAccuracyTab(MainContext& context, QWidget* parent)
     }
 
     m_samplesLabel = Label(this, "ASamplesLabel", MainTexts::SetsPerRun);
-    m_samples = SpinEdit(this, context, "ASamplesSpinEdit", 1000, 10000, 5, 1000, 234);
+    m_samples = SpinEdit(this, context, "ASamplesSpinEdit", DesignField::SetsPerRun, 234);
     m_sizeLabel = Label(this, "ASizeLabel", MainTexts::PairsN);
-    m_size = SpinEdit(this, context, "ASizeSpinEdit", 3, 5000, 4, 100, 236);
+    m_size = SpinEdit(this, context, "ASizeSpinEdit", DesignField::N, 236);
     for (TQIVSpinEdit* edit : {m_samples, m_size}) {
         connect(edit, &QLineEdit::textChanged, this, [this] {
             if (m_context.HandlersActive()) {
@@ -256,40 +258,26 @@ void TAccuracyTab::OnImportCommitted() {
 
 void TAccuracyTab::UpdateSampling() {
     const HandlersPause pause(m_context);
-    const int c = m_imported.Count;
-    const bool importing = !Generating() && c > 0;
-    const auto limit = [](TQIVSpinEdit* edit, int max) { SetLimit(*edit, max); };
-    if (!importing) {
-        limit(m_samples, 10000);
-        limit(m_size, 5000);
-        return;
-    }
-    const long long s = m_samples->Value();
-    const long long n = m_size->Value();
-    if (s * n > c) {
-        const int m = std::max(c / 1000, 1); // fewer than 1000 pairs cannot fill a run
-        limit(m_samples, c / m);
-        limit(m_size, m);
-        m_samples->SetValue(1000);
-        m_size->SetValue(m);
-    } else {
-        limit(m_samples, static_cast<int>(c / n));
-        limit(m_size, static_cast<int>(c / s));
-    }
+    const int pool = Generating() ? 0 : m_imported.Count;
+    const SamplingLimits limits = kvor::UpdateSampling(pool, m_samples->Value(), m_size->Value());
+    SetLimit(*m_samples, limits.MaxSets);
+    SetLimit(*m_size, limits.MaxN);
+    m_samples->SetValue(limits.Sets);
+    m_size->SetValue(limits.N);
 }
 
 void TAccuracyTab::SamplesSpinEditExit() {
     if (Generating() || m_imported.Count == 0) {
         return;
     }
-    SetLimit(*m_size, std::min(m_imported.Count / m_samples->Value(), 5000));
+    SetLimit(*m_size, MaxNForSets(m_imported.Count, m_samples->Value()));
 }
 
 void TAccuracyTab::SizeSpinEditExit() {
     if (Generating() || m_imported.Count == 0) {
         return;
     }
-    SetLimit(*m_samples, std::min(m_imported.Count / m_size->Value(), 10000));
+    SetLimit(*m_samples, MaxSetsForN(m_imported.Count, m_size->Value()));
 }
 
 StudyDesign TAccuracyTab::ReadStudyDesign() const {

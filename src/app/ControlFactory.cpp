@@ -4,6 +4,7 @@
 #include "app/MainContext.h"
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
+#include "engine/DesignLimits.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -90,34 +91,35 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& text, i
     return button;
 }
 
-TQIVNumEdit* NumEdit(QWidget* parent, MainContext& context, const QString& name, double min,
-                     double max, int maxLength, double value, int help) {
+TQIVNumEdit* NumEdit(QWidget* parent, MainContext& context, const QString& name, DesignField field,
+                     int help) {
+    const FieldLimits& limits = DesignLimit(field);
     auto* edit = Named(new TQIVNumEdit(parent), name, help);
-    edit->SetMinValue(min);
-    edit->SetMaxValue(max);
-    edit->setMaxLength(maxLength);
+    edit->SetMinValue(limits.Min);
+    edit->SetMaxValue(limits.Max);
+    edit->setMaxLength(limits.MaxLength);
+    if (limits.Tag != 0) {
+        edit->SetTag(limits.Tag);
+    }
     edit->SetMessageService(&context.Messages());
     edit->SetDecimalSeparator(context.DecimalSeparator());
-    edit->SetValue(value);
-    edit->setFixedWidth(
-        EditWidth(*edit, maxLength <= ShortNumberChars ? ShortNumberChars : LongNumberChars, 0));
+    edit->SetValue(limits.Default);
+    edit->setFixedWidth(EditWidth(
+        *edit, limits.MaxLength <= ShortNumberChars ? ShortNumberChars : LongNumberChars, 0));
     return edit;
 }
 
-TQIVSpinEdit* SpinEdit(QWidget* parent, MainContext& context, const QString& name, int min, int max,
-                       int maxLength, int value, int help) {
+TQIVSpinEdit* SpinEdit(QWidget* parent, MainContext& context, const QString& name,
+                       DesignField field, int help) {
+    const FieldLimits& limits = DesignLimit(field);
     auto* edit = Named(new TQIVSpinEdit(parent), name, help);
-    edit->SetMinValue(min);
-    edit->SetMaxValue(max);
-    edit->setMaxLength(maxLength);
+    edit->SetMinValue(static_cast<int>(limits.Min));
+    edit->SetMaxValue(static_cast<int>(limits.Max));
+    edit->setMaxLength(limits.MaxLength);
     edit->SetMessageService(&context.Messages());
-    edit->SetValue(value);
+    edit->SetValue(static_cast<int>(limits.Default));
     edit->setFixedWidth(EditWidth(*edit, SpinChars, 16));
     return edit;
-}
-
-int DigitCount(int value) {
-    return static_cast<int>(QString::number(value).size());
 }
 
 } // namespace kvor::ControlFactory

@@ -17,6 +17,7 @@ class QWidget;
 namespace kvor {
 
 class MainContext;
+enum class DesignField;
 class TQIVNumEdit;
 class TQIVSpinEdit;
 
@@ -36,13 +37,11 @@ QRadioButton* Radio(QWidget* parent, const QString& name, const QString& text, i
 QButtonGroup* Exclusive(QObject* owner, std::initializer_list<QRadioButton*> buttons);
 QCheckBox* Check(QWidget* parent, const QString& name, const QString& text, int help);
 QPushButton* Button(QWidget* parent, const QString& name, const QString& text, int help);
-TQIVNumEdit* NumEdit(QWidget* parent, MainContext& context, const QString& name, double min,
-                     double max, int maxLength, double value, int help);
-TQIVSpinEdit* SpinEdit(QWidget* parent, MainContext& context, const QString& name, int min, int max,
-                       int maxLength, int value, int help);
-
-// Number of decimal digits of a positive value (the length limit that fits it).
-int DigitCount(int value);
+// The edit of a design field, with the range, length, default and tag of its limits.
+TQIVNumEdit* NumEdit(QWidget* parent, MainContext& context, const QString& name, DesignField field,
+                     int help);
+TQIVSpinEdit* SpinEdit(QWidget* parent, MainContext& context, const QString& name,
+                       DesignField field, int help);
 
 } // namespace ControlFactory
 } // namespace kvor

@@ -1,5 +1,7 @@
 #include "app/NumEditRules.h"
 
+#include "engine/DesignLimits.h"
+
 #include "app/QIVNumEdit.h"
 
 #include <algorithm>
@@ -8,21 +10,23 @@ namespace kvor {
 
 namespace {
 
-constexpr double PartialLowerBound = -1e-15; // negative, so that '-' can still be typed
-
 bool IsEmptyOrSeparator(const TQIVNumEdit& edit) {
     return edit.text().isEmpty() || edit.text() == QString(edit.DecimalSeparator());
 }
 
-double ExitDefault(NumEditRole role) {
-    switch (role) {
-    case NumEditRole::XMaximum:
-        return 100;
-    case NumEditRole::Constant:
-    case NumEditRole::Exponent:
-        return 1;
+bool IsSlope(DesignField field) {
+    return field == DesignField::TrueSlope || field == DesignField::ActualSlope;
+}
+
+// When the field takes its lower bound for partial texts.
+bool TakesPartialBound(const TQIVNumEdit& edit, DesignField field) {
+    switch (field) {
+    case DesignField::XMax:
+        return IsEmptyOrSeparator(edit);
+    case DesignField::ConstantVariance:
+        return edit.IsPartial() || edit.Value() == 0;
     default:
-        return 0;
+        return edit.IsPartial();
     }
 }
 
@@ -30,51 +34,35 @@ double SlopeExitValue(double v, double min, double max) {
     if (v == 0) {
         return 1;
     }
-    if (v > 0 && v < 0.01) {
-        return 0.01;
+    if (v > 0 && v < SlopeExitStep) {
+        return SlopeExitStep;
     }
-    if (v < 0 && v > -0.01) {
-        return -0.01;
+    if (v < 0 && v > -SlopeExitStep) {
+        return -SlopeExitStep;
     }
     return std::clamp(v, min, max);
 }
 
 } // namespace
 
-void AdjustMinValue(TQIVNumEdit& edit, NumEditRole role) {
-    const bool partial = edit.IsPartial();
-    switch (role) {
-    case NumEditRole::XMinimum:
-        edit.SetMinValue(0);
-        break;
-    case NumEditRole::XMaximum:
-        edit.SetMinValue(IsEmptyOrSeparator(edit) ? 100 : 0.001);
-        break;
-    case NumEditRole::Constant:
-        edit.SetMinValue(partial || edit.Value() == 0 ? 0 : 1e-06);
-        break;
-    case NumEditRole::Coefficient:
-    case NumEditRole::Exponent:
-        edit.SetMinValue(partial ? PartialLowerBound : edit.Tag());
-        break;
-    case NumEditRole::Slope:
-        edit.SetMinValue(partial ? PartialLowerBound : -100);
-        break;
-    case NumEditRole::Intercept:
-        edit.SetMinValue(partial ? PartialLowerBound : -99999);
-        break;
+void AdjustMinValue(TQIVNumEdit& edit, DesignField field) {
+    const FieldLimits& limits = DesignLimit(field);
+    if (TakesPartialBound(edit, field)) {
+        edit.SetMinValue(limits.Partial);
+    } else {
+        // Coefficients and exponents take back the bound their edit carries in its tag.
+        edit.SetMinValue(limits.Tag != 0 ? edit.Tag() : limits.Min);
     }
 }
 
-double NormalisedExitValue(const TQIVNumEdit& edit, NumEditRole role) {
-    const double min = edit.MinValue();
-    const double max = edit.MaxValue();
+double NormalisedExitValue(const TQIVNumEdit& edit, DesignField field) {
+    const FieldLimits& limits = DesignLimit(field);
     const double v = edit.Value();
-    if (role == NumEditRole::Slope) {
-        return SlopeExitValue(v, -100, max);
+    if (IsSlope(field)) {
+        return SlopeExitValue(v, limits.Min, edit.MaxValue());
     }
-    const double clamped = std::max(min, std::min(v, max));
-    return clamped == 0 ? ExitDefault(role) : clamped;
+    const double clamped = std::max(edit.MinValue(), std::min(v, edit.MaxValue()));
+    return clamped == 0 ? limits.OnExit : clamped;
 }
 
 } // namespace kvor

@@ -10,6 +10,7 @@
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
 #include "app/VarianceGroup.h"
+#include "engine/DesignLimits.h"
 #include "platform/MessageService.h"
 #include "studies/DetectionDisplay.h"
 #include "studies/DetectionPanels.h"
@@ -76,14 +77,15 @@ TPowerTab::TPowerTab(MainContext& context, QWidget* parent)
     m_idealLabel = Label(this, "PIdealLabel", MainTexts::IdealRelationship);
     m_actualLabel = Label(this, "PActualLabel", MainTexts::ActualRelationship);
     m_actualSlopeLabel = Label(this, "PActualSlopeLabel", MainTexts::Slope);
-    m_actualSlope = NumEdit(this, context, "PActualSlopeNumEdit", -100, 100, 5, 1.01, 414);
+    m_actualSlope = NumEdit(this, context, "PActualSlopeNumEdit", DesignField::ActualSlope, 414);
     m_actualInterceptLabel = Label(this, "PActualInterceptLabel", MainTexts::Intercept);
-    m_actualIntercept = NumEdit(this, context, "PActualInterceptNumEdit", -99999, 99999, 6, 0, 416);
-    WireNumEdit(m_actualSlope, NumEditRole::Slope);
-    WireNumEdit(m_actualIntercept, NumEditRole::Intercept);
+    m_actualIntercept =
+        NumEdit(this, context, "PActualInterceptNumEdit", DesignField::ActualIntercept, 416);
+    WireNumEdit(m_actualSlope, DesignField::ActualSlope);
+    WireNumEdit(m_actualIntercept, DesignField::ActualIntercept);
 
     m_samplesLabel = Label(this, "PMaxSamplesLabel", MainTexts::MaxSets);
-    m_samples = SpinEdit(this, context, "PMaxSamplesSpinEdit", 1000, 10000, 5, 1000, 418);
+    m_samples = SpinEdit(this, context, "PMaxSamplesSpinEdit", DesignField::SetsPerRun, 418);
     m_samplesLabel->setBuddy(m_samples);
     connect(m_samples, &QLineEdit::textChanged, this, [this] {
         if (m_context.HandlersActive() && m_autoRadio->isChecked()) {
@@ -113,7 +115,7 @@ TPowerTab::TPowerTab(MainContext& context, QWidget* parent)
     Exclusive(this, {m_autoRadio, m_manualRadio});
     m_autoRadio->setChecked(true);
     m_nLabel = Label(m_estimationGroup, "PNLabel", MainTexts::NLabel);
-    m_n = SpinEdit(m_estimationGroup, context, "PNSpinEdit", 3, 5000, 4, 100, 428);
+    m_n = SpinEdit(m_estimationGroup, context, "PNSpinEdit", DesignField::N, 428);
     m_clearButton = Button(m_estimationGroup, "PClearButton", MainTexts::ClearGenerate, 430);
     m_nLabel->setEnabled(false);
     m_n->setEnabled(false);

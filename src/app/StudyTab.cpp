@@ -72,8 +72,8 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
     m_rangeGroup = Group(m_dataGroup, Name("RangeGroupBox"), MainTexts::RangeGroup);
     m_minLabel = Label(m_rangeGroup, Name("MinLabel"), MainTexts::Minimum);
     m_maxLabel = Label(m_rangeGroup, Name("MaxLabel"), MainTexts::Maximum);
-    m_minEdit = NumEdit(m_rangeGroup, context, Name("MinNumEdit"), 0, 1000000, 8, 10, 212);
-    m_maxEdit = NumEdit(m_rangeGroup, context, Name("MaxNumEdit"), 0.001, 10000000, 8, 100, 214);
+    m_minEdit = NumEdit(m_rangeGroup, context, Name("MinNumEdit"), DesignField::XMin, 212);
+    m_maxEdit = NumEdit(m_rangeGroup, context, Name("MaxNumEdit"), DesignField::XMax, 214);
     m_distributionGroup =
         Group(m_dataGroup, Name("DistributionGroupBox"), MainTexts::DistributionGroup);
     m_uniformRadio =
@@ -94,12 +94,12 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
 
     m_targetSlopeLabel =
         Label(this, Name("TargetSlopeLabel"), accuracy ? MainTexts::TrueSlope : MainTexts::Slope);
-    m_targetSlope =
-        NumEdit(this, context, Name("TargetSlopeNumEdit"), -100, 100, 5, 1, accuracy ? 230 : 410);
+    m_targetSlope = NumEdit(this, context, Name("TargetSlopeNumEdit"), DesignField::TrueSlope,
+                            accuracy ? 230 : 410);
     m_targetInterceptLabel = Label(this, Name("TargetInterceptLabel"),
                                    accuracy ? MainTexts::TrueIntercept : MainTexts::Intercept);
-    m_targetIntercept = NumEdit(this, context, Name("TargetInterceptNumEdit"), -99999, 99999, 6, 0,
-                                accuracy ? 232 : 412);
+    m_targetIntercept = NumEdit(this, context, Name("TargetInterceptNumEdit"),
+                                DesignField::TrueIntercept, accuracy ? 232 : 412);
     m_seedCheck = Check(this, Name("SeedCheckBox"), MainTexts::FixedSeed, 264);
 
     m_regressionGroup = Group(this, Name("RegressionGroupBox"), MainTexts::RegressionGroup);
@@ -149,16 +149,14 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
     m_closeButton = Button(this, Name("CloseButton"), MainTexts::Close, 318);
     m_helpButton = Button(this, Name("HelpButton"), MainTexts::Help, accuracy ? 320 : 452);
 
-    for (TQIVNumEdit* edit : {m_minEdit, m_maxEdit}) {
-        WireNumEdit(edit, edit == m_minEdit ? NumEditRole::XMinimum : NumEditRole::XMaximum);
-    }
-    WireNumEdit(m_yGroup->Constant(), NumEditRole::Constant);
-    WireNumEdit(m_targetSlope, NumEditRole::Slope);
-    WireNumEdit(m_targetIntercept, NumEditRole::Intercept);
+    WireNumEdit(m_minEdit, DesignField::XMin);
+    WireNumEdit(m_maxEdit, DesignField::XMax);
+    WireNumEdit(m_yGroup->Constant(), DesignField::ConstantVariance);
+    WireNumEdit(m_targetSlope, DesignField::TrueSlope);
+    WireNumEdit(m_targetIntercept, DesignField::TrueIntercept);
     for (TVarianceGroup* group : {m_yGroup, m_xGroup}) {
         for (TQIVNumEdit* edit : group->NumEdits()) {
-            WireNumEdit(edit,
-                        edit == group->J() ? NumEditRole::Exponent : NumEditRole::Coefficient);
+            WireNumEdit(edit, group->FieldOf(edit));
         }
         connect(group, &TVarianceGroup::FormClicked, this, [this, group] { FormClick(*group); });
         connect(group, &TVarianceGroup::ParaChanged, this,
@@ -547,21 +545,21 @@ void TStudyTab::ColourProgressLabels() {
     }
 }
 
-void TStudyTab::WireNumEdit(TQIVNumEdit* edit, NumEditRole role) {
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, role] {
+void TStudyTab::WireNumEdit(TQIVNumEdit* edit, DesignField field) {
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, field] {
         if (!m_context.HandlersActive()) {
             return;
         }
         DesignChanged();
-        AdjustMinValue(*edit, role);
+        AdjustMinValue(*edit, field);
     });
-    connect(edit, &TQIVNumEdit::Exit, this, [this, edit, role] {
-        const double value = NormalisedExitValue(*edit, role);
+    connect(edit, &TQIVNumEdit::Exit, this, [this, edit, field] {
+        const double value = NormalisedExitValue(*edit, field);
         {
             const HandlersPause pause(m_context);
             edit->SetValue(value);
         }
-        AdjustMinValue(*edit, role);
+        AdjustMinValue(*edit, field);
     });
 }
 

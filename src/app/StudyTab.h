@@ -25,7 +25,6 @@ class TRunThread;
 class TQIVNumEdit;
 class TQIVSpinEdit;
 class TVarianceGroup;
-enum class NumEditRole;
 enum class DesignFocus;
 
 // What the two study tabs share: the data source, X range and distribution, slope and
@@ -112,7 +111,7 @@ protected:
     void Assemble(QWidget* designGroup, QWidget* results);
 
     void DesignChanged();
-    void WireNumEdit(TQIVNumEdit* edit, NumEditRole role);
+    void WireNumEdit(TQIVNumEdit* edit, DesignField field);
     void ColourProgressLabels();
     // The button tells the user that its window is not available yet.
     void ComingLater(QPushButton* button);

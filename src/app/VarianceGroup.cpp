@@ -5,6 +5,7 @@
 #include "app/MainTexts.h"
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
+#include "engine/DesignLimits.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -15,10 +16,9 @@ namespace kvor {
 
 namespace {
 
-constexpr double CoefficientBound = 999999999;
+constexpr DesignField CoefficientFields[3] = {DesignField::B1, DesignField::B2, DesignField::B3};
 // Room between a label and the edit it names.
 constexpr int LabelGap = 8;
-constexpr double ExponentBound = 65;
 
 void KeepPlaceWhenHidden(QWidget* widget) {
     QSizePolicy policy = widget->sizePolicy();
@@ -53,22 +53,18 @@ TVarianceGroup::TVarianceGroup(const QString& prefix, const VarianceHelpIds& hel
     Exclusive(this, {m_f2, m_f3, m_f4});
     m_f2->setChecked(true);
     m_paraLabel = Label(this, prefix + "ParaLabel", MainTexts::Para);
-    m_para = SpinEdit(this, context, prefix + "ParaSpinEdit", -1, 1, 2, 0, help.Para);
+    m_para = SpinEdit(this, context, prefix + "ParaSpinEdit", DesignField::Para, help.Para);
     m_para->setReadOnly(true);
     m_para->installEventFilter(this);
     const char* bTexts[3] = {MainTexts::B1, MainTexts::B2, MainTexts::B3};
     const int bHelp[3] = {help.B1, help.B2, help.B3};
-    const double bDefault[3] = {1, 0, 0};
     for (int i = 0; i < 3; ++i) {
         const QString name = prefix + "B" + QString::number(i + 1);
         m_bLabel[i] = Label(this, name + "Label", bTexts[i]);
-        m_b[i] = NumEdit(this, context, name + "Edit", -CoefficientBound, CoefficientBound, 14,
-                         bDefault[i], bHelp[i]);
-        m_b[i]->SetTag(-CoefficientBound);
+        m_b[i] = NumEdit(this, context, name + "Edit", CoefficientFields[i], bHelp[i]);
     }
     m_jLabel = Label(this, prefix + "JLabel", MainTexts::J);
-    m_j = NumEdit(this, context, prefix + "JEdit", -ExponentBound, ExponentBound, 11, 1, help.J);
-    m_j->SetTag(-ExponentBound);
+    m_j = NumEdit(this, context, prefix + "JEdit", DesignField::J, help.J);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 4, 8, 6);
@@ -99,8 +95,8 @@ TVarianceGroup::TVarianceGroup(const QString& prefix, const VarianceHelpIds& hel
     if (withConstant) {
         m_functionLabel = Label(this, prefix.left(1) + "FunctionLabel", MainTexts::FunctionNote);
         m_constantLabel = Label(this, prefix.left(1) + "ConstantLabel", MainTexts::ConstantLabel);
-        m_constant = NumEdit(this, context, prefix.left(1) + "ConstantNumEdit", 1e-06, 999999999,
-                             14, 1, 238);
+        m_constant = NumEdit(this, context, prefix.left(1) + "ConstantNumEdit",
+                             DesignField::ConstantVariance, 238);
         auto* constantRow = new QHBoxLayout;
         constantRow->setSpacing(LabelGap);
         constantRow->addWidget(m_constantLabel);
@@ -134,6 +130,15 @@ TVarianceGroup::TVarianceGroup(const QString& prefix, const VarianceHelpIds& hel
         });
     }
     connect(m_para, &QLineEdit::textChanged, this, &TVarianceGroup::ParaChanged);
+}
+
+DesignField TVarianceGroup::FieldOf(const TQIVNumEdit* edit) const {
+    for (int i = 0; i < 3; ++i) {
+        if (edit == m_b[i]) {
+            return CoefficientFields[i];
+        }
+    }
+    return edit == m_j ? DesignField::J : DesignField::ConstantVariance;
 }
 
 int TVarianceGroup::Form() const {

@@ -13,6 +13,7 @@ namespace kvor {
 class MainContext;
 class TQIVNumEdit;
 class TQIVSpinEdit;
+enum class DesignField;
 
 // Help ids of one variance-function group, in the order F2, F3, F4, Para, B1, B2, B3, J.
 struct VarianceHelpIds {
@@ -43,6 +44,9 @@ public:
     TQIVNumEdit* Constant() const { return m_constant; }
     QLabel* ConstantLabel() const { return m_constantLabel; }
     QLabel* FunctionLabel() const { return m_functionLabel; }
+
+    // The design field one of the group's edits holds.
+    DesignField FieldOf(const TQIVNumEdit* edit) const;
 
     // 2, 4 or 3, in the order the buttons are read.
     int Form() const;
