@@ -8,6 +8,7 @@
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
 #include "app/VarianceGroup.h"
+#include "app/WidgetHelpers.h"
 #include "engine/DesignLimits.h"
 #include "engine/DigitCount.h"
 #include "platform/MessageService.h"
@@ -54,10 +55,7 @@ TAccuracyTab::TAccuracyTab(MainContext& context, QWidget* parent)
         Radio(m_samplingGroup, "ASequentialRadioButton", MainTexts::SequentialDraw, 228);
     Exclusive(this, {m_randomRadio, m_sequentialRadio});
     m_randomRadio->setChecked(true);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_samplingGroup, m_randomRadio, m_sequentialRadio}) {
-        w->setEnabled(false);
-    }
+    SetEnabled({m_samplingGroup, m_randomRadio, m_sequentialRadio}, false);
     auto* sampling = new QVBoxLayout(m_samplingGroup);
     sampling->setContentsMargins(8, 4, 8, 6);
     sampling->setSpacing(2);
@@ -226,7 +224,7 @@ void TAccuracyTab::ResetResults() {
     ColourProgressLabels();
     m_progLabel2->clear();
     m_seedCheck->setEnabled(SeedAllowed());
-    if (findChild<QLabel*>("ASlopeMeanLabel")->isEnabled()) {
+    if (m_resultLabels.front()->isEnabled()) { // results on display
         for (QWidget* label : m_resultLabels) {
             label->setEnabled(false);
         }
@@ -242,17 +240,11 @@ QList<QLabel*> TAccuracyTab::NumberTexts() const {
 
 void TAccuracyTab::OnDataSource(bool generate) {
     const bool sampling = !generate && m_imported.Count > 0;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_samplingGroup, m_randomRadio, m_sequentialRadio}) {
-        w->setEnabled(sampling);
-    }
+    SetEnabled({m_samplingGroup, m_randomRadio, m_sequentialRadio}, sampling);
 }
 
 void TAccuracyTab::OnImportCommitted() {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_samplingGroup, m_randomRadio, m_sequentialRadio}) {
-        w->setEnabled(true);
-    }
+    SetEnabled({m_samplingGroup, m_randomRadio, m_sequentialRadio}, true);
     UpdateSampling();
 }
 
@@ -337,29 +329,20 @@ void TAccuracyTab::ShowResults(const AccuracyPanels& panels) {
 }
 
 void TAccuracyTab::AShutDown() {
-    setUpdatesEnabled(false);
+    const UpdatesSuspended suspended(*this);
     ResetResults();
     ShutDownDesign();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_samplingGroup, m_randomRadio, m_sequentialRadio,
-                                         m_samplesLabel, m_samples, m_sizeLabel, m_size}) {
-        w->setEnabled(false);
-    }
-    setUpdatesEnabled(true);
+    SetEnabled({m_samplingGroup, m_randomRadio, m_sequentialRadio, m_samplesLabel, m_samples,
+                m_sizeLabel, m_size},
+               false);
 }
 
 void TAccuracyTab::AReopen(bool completed) {
-    setUpdatesEnabled(false);
+    const UpdatesSuspended suspended(*this);
     ReopenDesign(false);
     const bool sampling = !Generating() && m_imported.Count > 0;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_samplingGroup, m_randomRadio, m_sequentialRadio}) {
-        w->setEnabled(sampling);
-    }
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_samplesLabel, m_samples, m_sizeLabel, m_size}) {
-        w->setEnabled(true);
-    }
+    SetEnabled({m_samplingGroup, m_randomRadio, m_sequentialRadio}, sampling);
+    SetEnabled({m_samplesLabel, m_samples, m_sizeLabel, m_size}, true);
     m_seedCheck->setEnabled(SeedAllowed());
     if (completed) {
         for (QWidget* label : m_resultLabels) {
@@ -367,7 +350,6 @@ void TAccuracyTab::AReopen(bool completed) {
         }
     }
     ReopenRunRow();
-    setUpdatesEnabled(true);
 }
 
 } // namespace kvor

@@ -5,6 +5,7 @@
 #include "app/QIVSpinEdit.h"
 #include "app/StudyTab.h"
 #include "app/VarianceGroup.h"
+#include "app/WidgetHelpers.h"
 
 #include <QRadioButton>
 
@@ -62,7 +63,7 @@ void AssignSettings(TStudyTab& to, const TStudyTab& from, MainContext& context) 
     if (!CheckAssignStatus(to, from)) {
         return;
     }
-    to.setUpdatesEnabled(false);
+    const UpdatesSuspended suspended(to);
     QRadioButton* regression = to.RegressionButton(from.Regression());
     if (regression->isChecked()) {
         to.OLSRadioButtonClick();
@@ -78,7 +79,7 @@ void AssignSettings(TStudyTab& to, const TStudyTab& from, MainContext& context) 
             form->setChecked(true);
         }
     }
-    context.SetHandlersActive(false);
+    const HandlersPause pause(context);
     CopyNumber(to.YGroup()->Constant(), from.YGroup()->Constant());
     for (TVarianceGroup* group : {to.YGroup(), to.XGroup()}) {
         const TVarianceGroup* source = group == to.YGroup() ? from.YGroup() : from.XGroup();
@@ -88,8 +89,6 @@ void AssignSettings(TStudyTab& to, const TStudyTab& from, MainContext& context) 
         CopyNumber(group->B3(), source->B3());
         CopyNumber(group->J(), source->J());
     }
-    context.SetHandlersActive(true);
-    to.setUpdatesEnabled(true);
 }
 
 } // namespace kvor

@@ -87,18 +87,18 @@ void TKVORMain::FormCreate() {
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &TKVORMain::ClipboardChanged);
 
-    findChild<QWidget*>("PNSpinEdit")->setEnabled(false);
+    m_powerTab->NSpinEdit()->setEnabled(false);
     m_accuracyTab->PasteButton()->setEnabled(false);
     m_powerTab->PasteButton()->setEnabled(false);
-    findChild<QWidget*>("PVIButton")->setEnabled(false);
+    m_powerTab->ViewImportButton()->setEnabled(false);
 
     m_pageControl->setCurrentWidget(m_powerTab);
-    findChild<QRadioButton*>("PGenerateRadioButton")->setChecked(true);
+    m_powerTab->GenerateRadioButton()->setChecked(true);
     m_pageControl->setCurrentWidget(m_accuracyTab);
-    findChild<QRadioButton*>("AGenerateRadioButton")->setChecked(true);
-    findChild<QRadioButton*>("AOLSRadioButton")->setChecked(true);
-    findChild<QRadioButton*>("POLSRadioButton")->setChecked(true);
-    findChild<QRadioButton*>("PAutoRadioButton")->setChecked(true);
+    m_accuracyTab->GenerateRadioButton()->setChecked(true);
+    m_accuracyTab->RegressionButton(RegressionType::OLS)->setChecked(true);
+    m_powerTab->RegressionButton(RegressionType::OLS)->setChecked(true);
+    m_powerTab->AutoRadioButton()->setChecked(true);
 
     m_clockTimer = new QTimer(this);
     m_clockTimer->setObjectName("ClockTimer");
@@ -152,10 +152,9 @@ void TKVORMain::InstallHelp() {
                     m_popupMenu->popup(control->mapToGlobal(at));
                 });
     }
-    m_accuracyTab->findChild<QPushButton*>("AHelpButton")->setProperty("HelpTopic", 200);
-    m_powerTab->findChild<QPushButton*>("PHelpButton")->setProperty("HelpTopic", 400);
-    for (QPushButton* button : {m_accuracyTab->findChild<QPushButton*>("AHelpButton"),
-                                m_powerTab->findChild<QPushButton*>("PHelpButton")}) {
+    m_accuracyTab->HelpButton()->setProperty("HelpTopic", 200);
+    m_powerTab->HelpButton()->setProperty("HelpTopic", 400);
+    for (QPushButton* button : {m_accuracyTab->HelpButton(), m_powerTab->HelpButton()}) {
         connect(button, &QPushButton::clicked, this, [this, button] {
             m_help->ShowTopic(button->property("HelpTopic").toInt());
             m_helpTarget = nullptr;
@@ -174,8 +173,11 @@ void TKVORMain::showEvent(QShowEvent* event) {
         return;
     }
     m_shown = true;
-    m_context->SetHandlersActive(false);
-    ClockTimerTimer();
+    {
+        // The first clock text lays out the lower button row without clearing anything.
+        const HandlersPause pause(*m_context);
+        ClockTimerTimer();
+    }
     m_context->SetHandlersActive(true);
 }
 
@@ -299,7 +301,6 @@ void TKVORMain::closeEvent(QCloseEvent* event) {
     // A run under way notices the cleared flag at its next check and stops; its worker is
     // joined before the window goes.
     AbortFlag() = false;
-    QCoreApplication::processEvents();
     m_accuracyTab->StopRun();
     m_powerTab->StopRun();
     event->accept();
@@ -344,13 +345,12 @@ bool TKVORMain::HandleKey(QWidget* target, const QKeyEvent& key) {
     }
     const bool forward = key.key() == Qt::Key_Down || key.key() == Qt::Key_Right;
     if (forward && plain) {
-        const QString name = target->objectName();
-        if (name == QLatin1String("AGenerateRadioButton")) {
-            findChild<QWidget*>("AReadRadioButton")->setFocus(Qt::TabFocusReason);
+        if (target == m_accuracyTab->GenerateRadioButton()) {
+            m_accuracyTab->ReadRadioButton()->setFocus(Qt::TabFocusReason);
             return true;
         }
-        if (name == QLatin1String("PAutoRadioButton")) {
-            findChild<QWidget*>("PManualRadioButton")->setFocus(Qt::TabFocusReason);
+        if (target == m_powerTab->AutoRadioButton()) {
+            m_powerTab->ManualRadioButton()->setFocus(Qt::TabFocusReason);
             return true;
         }
     }

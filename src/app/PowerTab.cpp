@@ -10,6 +10,7 @@
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
 #include "app/VarianceGroup.h"
+#include "app/WidgetHelpers.h"
 #include "engine/DesignLimits.h"
 #include "platform/MessageService.h"
 #include "studies/DetectionDisplay.h"
@@ -349,10 +350,8 @@ void TPowerTab::PAutoRadioButtonClick() {
 }
 
 void TPowerTab::SetActualEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_actualSlopeLabel, m_actualSlope,
-                                                      m_actualInterceptLabel, m_actualIntercept}) {
-        w->setEnabled(enabled);
-    }
+    SetEnabled({m_actualSlopeLabel, m_actualSlope, m_actualInterceptLabel, m_actualIntercept},
+               enabled);
 }
 
 void TPowerTab::OnDataSource(bool generate) {
@@ -393,8 +392,8 @@ QList<TQIVNumEdit*> TPowerTab::PowerNumEdits() const {
 }
 
 QList<QLabel*> TPowerTab::NumberTexts() const {
-    return {findChild<QLabel*>("PCIMeanSlopePanel"), findChild<QLabel*>("PCIMeanInterceptPanel"),
-            findChild<QLabel*>("PCRMeanSlopePanel"), findChild<QLabel*>("PCRMeanInterceptPanel")};
+    // The means of both sides: panels 2 and 3 of each side's four.
+    return {m_panels[2], m_panels[3], m_panels[6], m_panels[7]};
 }
 
 StudyDesign TPowerTab::ReadStudyDesign() const {
@@ -581,51 +580,44 @@ void TPowerTab::ClearPResults() {
 }
 
 void TPowerTab::PShutDown() {
-    setUpdatesEnabled(false);
+    const UpdatesSuspended suspended(*this);
     ClearPResults();
     ShutDownDesign();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_powerLabel,
-                                                      m_designLabel,
-                                                      m_detectionLabel,
-                                                      m_detection,
-                                                      m_significanceLabel,
-                                                      m_significance,
-                                                      m_idealLabel,
-                                                      m_actualLabel,
-                                                      m_actualSlopeLabel,
-                                                      m_actualSlope,
-                                                      m_actualInterceptLabel,
-                                                      m_actualIntercept,
-                                                      m_samplesLabel,
-                                                      m_samples,
-                                                      m_estimationGroup,
-                                                      m_autoRadio,
-                                                      m_manualRadio,
-                                                      m_clearButton,
-                                                      m_nLabel,
-                                                      m_n,
-                                                      m_visualiseButton}) {
-        w->setEnabled(false);
-    }
-    setUpdatesEnabled(true);
+    SetEnabled({m_powerLabel,
+                m_designLabel,
+                m_detectionLabel,
+                m_detection,
+                m_significanceLabel,
+                m_significance,
+                m_idealLabel,
+                m_actualLabel,
+                m_actualSlopeLabel,
+                m_actualSlope,
+                m_actualInterceptLabel,
+                m_actualIntercept,
+                m_samplesLabel,
+                m_samples,
+                m_estimationGroup,
+                m_autoRadio,
+                m_manualRadio,
+                m_clearButton,
+                m_nLabel,
+                m_n,
+                m_visualiseButton},
+               false);
 }
 
 void TPowerTab::PReopen() {
-    setUpdatesEnabled(false);
+    const UpdatesSuspended suspended(*this);
     ReopenDesign(true);
     SetActualEnabled(Generating());
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             m_idealLabel, m_actualLabel, m_samplesLabel, m_samples, m_powerLabel, m_designLabel,
-             m_detectionLabel, m_detection, m_significanceLabel, m_significance, m_estimationGroup,
-             m_autoRadio, m_manualRadio}) {
-        w->setEnabled(true);
-    }
+    SetEnabled({m_idealLabel, m_actualLabel, m_samplesLabel, m_samples, m_powerLabel, m_designLabel,
+                m_detectionLabel, m_detection, m_significanceLabel, m_significance,
+                m_estimationGroup, m_autoRadio, m_manualRadio},
+               true);
     const bool manual = m_manualRadio->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_clearButton, m_nLabel, m_n, m_seedCheck}) {
-        w->setEnabled(manual);
-    }
+    SetEnabled({m_clearButton, m_nLabel, m_n, m_seedCheck}, manual);
     ReopenRunRow();
-    setUpdatesEnabled(true);
 }
 
 void TPowerTab::PClearButtonClick() {

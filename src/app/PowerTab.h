@@ -43,6 +43,9 @@ public:
     void PClearButtonClick();
 
     const PowerResults& Results() const { return m_results; }
+    TQIVSpinEdit* NSpinEdit() const { return m_n; }
+    QRadioButton* AutoRadioButton() const { return m_autoRadio; }
+    QRadioButton* ManualRadioButton() const { return m_manualRadio; }
     // Height of one table line in the table font.
     int RowHeight() const { return m_rowHeight; }
 

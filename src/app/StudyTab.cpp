@@ -9,6 +9,7 @@
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
 #include "app/VarianceGroup.h"
+#include "app/WidgetHelpers.h"
 #include "platform/MessageService.h"
 #include "studies/DesignCheck.h"
 #include "studies/FailedSet.h"
@@ -31,27 +32,6 @@
 namespace kvor {
 
 namespace {
-
-// Screen updates off while a handler rearranges many controls.
-class UpdatesSuspended {
-public:
-    explicit UpdatesSuspended(QWidget& widget) : m_widget(widget), m_was(widget.updatesEnabled()) {
-        widget.setUpdatesEnabled(false);
-    }
-    ~UpdatesSuspended() { m_widget.setUpdatesEnabled(m_was); }
-    UpdatesSuspended(const UpdatesSuspended&) = delete;
-    UpdatesSuspended& operator=(const UpdatesSuspended&) = delete;
-
-private:
-    QWidget& m_widget;
-    bool m_was;
-};
-
-void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
-    for (QWidget* w : widgets) {
-        w->setEnabled(enabled);
-    }
-}
 
 QGroupBox* Group(QWidget* parent, const QString& name, const QString& title) {
     auto* group = new QGroupBox(title, parent);

@@ -71,6 +71,9 @@ public:
     QPushButton* PasteButton() const { return m_pasteButton; }
     QPushButton* ImportButton() const { return m_importButton; }
     QRadioButton* ReadRadioButton() const { return m_readRadio; }
+    QRadioButton* GenerateRadioButton() const { return m_generateRadio; }
+    QPushButton* ViewImportButton() const { return m_viewImportButton; }
+    QPushButton* HelpButton() const { return m_helpButton; }
     TQIVNumEdit* TargetSlope() const { return m_targetSlope; }
     QRadioButton* RegressionButton(RegressionType type) const;
     QPushButton* StartButton() const { return m_startButton; }

@@ -5,6 +5,7 @@
 #include "app/MainTexts.h"
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
+#include "app/WidgetHelpers.h"
 #include "engine/DesignLimits.h"
 
 #include <QGridLayout>
@@ -169,21 +170,17 @@ void TVarianceGroup::PlaceJ(bool rightHand) {
 
 void TVarianceGroup::ShowFunction(bool visible) {
     const bool form4 = Form() == 4;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_f2, m_f3, m_f4, m_paraLabel, m_para, m_bLabel[0], m_b[0],
-                                         m_bLabel[1], m_b[1], m_jLabel, m_j}) {
-        w->setVisible(visible);
-    }
+    SetVisible({m_f2, m_f3, m_f4, m_paraLabel, m_para, m_bLabel[0], m_b[0], m_bLabel[1], m_b[1],
+                m_jLabel, m_j},
+               visible);
     m_bLabel[2]->setVisible(visible && form4);
     m_b[2]->setVisible(visible && form4);
 }
 
 void TVarianceGroup::EnableFunction(bool enabled) {
     setEnabled(enabled);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_f2, m_f3, m_f4, m_bLabel[0], m_b[0],
-                                                      m_bLabel[1], m_b[1], m_jLabel, m_j}) {
-        w->setEnabled(enabled);
-    }
+    SetEnabled({m_f2, m_f3, m_f4, m_bLabel[0], m_b[0], m_bLabel[1], m_b[1], m_jLabel, m_j},
+               enabled);
     const bool para = enabled && m_f2->isChecked();
     m_paraLabel->setEnabled(para);
     m_para->setEnabled(para);
