@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -25,6 +26,34 @@ void TQIVEdit::Beep() {
     } else {
         QApplication::beep();
     }
+}
+
+bool TQIVEdit::MinusAtFront() const {
+    return EditKeyRules::HoldsOutsideSelection(*this, QLatin1Char('-')) &&
+           EditKeyRules::InsertPosition(*this) == 0;
+}
+
+bool TQIVEdit::AcceptsSignOrDigit(QChar c, bool negativeAllowed) const {
+    if (c == QLatin1Char('-')) {
+        return negativeAllowed && !EditKeyRules::HoldsOutsideSelection(*this, c) &&
+               EditKeyRules::InsertPosition(*this) == 0;
+    }
+    return c.isDigit() && c.unicode() < 128 && !MinusAtFront();
+}
+
+bool TQIVEdit::SwallowKey(QKeyEvent& event) {
+    const int key = event.key();
+    if (EditKeyRules::IsCutOrPaste(event) || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        event.accept();
+        return true;
+    }
+    return false;
+}
+
+bool TQIVEdit::IsEditingKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Escape ||
+           event.text().isEmpty() || !event.text().front().isPrint() ||
+           (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
 }
 
 void TQIVEdit::focusInEvent(QFocusEvent* event) {

@@ -33,6 +33,16 @@ signals:
 protected:
     void Beep();
 
+    // What both edits accept of a typed character besides their own: a minus only at the front
+    // and only with a negative lower bound, digits never in front of a minus.
+    bool AcceptsSignOrDigit(QChar c, bool negativeAllowed) const;
+    // True when a minus stands at the insert position.
+    bool MinusAtFront() const;
+    // Cut and paste are refused and Enter is swallowed by both edits; true when handled.
+    static bool SwallowKey(QKeyEvent& event);
+    // Editing keys, navigation and shortcuts, which are not typed characters.
+    static bool IsEditingKey(const QKeyEvent& event);
+
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -54,37 +54,21 @@ void TQIVNumEdit::DoExit() {
 }
 
 bool TQIVNumEdit::AcceptsCharacter(QChar c) const {
-    const bool minusAtFront = EditKeyRules::HoldsOutsideSelection(*this, QLatin1Char('-')) &&
-                              EditKeyRules::InsertPosition(*this) == 0;
     if (c == m_separator) {
-        return !EditKeyRules::HoldsOutsideSelection(*this, m_separator) && !minusAtFront;
+        return !EditKeyRules::HoldsOutsideSelection(*this, m_separator) && !MinusAtFront();
     }
-    if (c == QLatin1Char('-')) {
-        return m_minValue < 0 && !EditKeyRules::HoldsOutsideSelection(*this, c) &&
-               EditKeyRules::InsertPosition(*this) == 0;
-    }
-    if (c.isDigit() && c.unicode() < 128) {
-        return !minusAtFront;
-    }
-    return false;
+    return AcceptsSignOrDigit(c, m_minValue < 0);
 }
 
 void TQIVNumEdit::keyPressEvent(QKeyEvent* event) {
-    if (EditKeyRules::IsCutOrPaste(*event)) {
-        event->accept();
+    if (SwallowKey(*event)) {
         return;
     }
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    if (key == Qt::Key_Backspace || key == Qt::Key_Escape || event->text().isEmpty() ||
-        !event->text().front().isPrint() ||
-        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+    if (IsEditingKey(*event)) {
         TQIVEdit::keyPressEvent(event);
         return;
     }
+    const int key = event->key();
     QChar c = event->text().front();
     const bool keypadDecimal = (event->modifiers() & Qt::KeypadModifier) != 0 &&
                                (key == Qt::Key_Period || key == Qt::Key_Comma);

@@ -219,42 +219,20 @@ void TQIVSpinEdit::DoExit() {
 }
 
 bool TQIVSpinEdit::AcceptsCharacter(QChar c) const {
-    const bool minusAtFront = EditKeyRules::HoldsOutsideSelection(*this, QLatin1Char('-')) &&
-                              EditKeyRules::InsertPosition(*this) == 0;
-    if (c == QLatin1Char('-')) {
-        return m_minValue < 0 && !EditKeyRules::HoldsOutsideSelection(*this, c) &&
-               EditKeyRules::InsertPosition(*this) == 0;
-    }
-    if (c.isDigit() && c.unicode() < 128) {
-        return !minusAtFront;
-    }
-    return false;
+    return AcceptsSignOrDigit(c, m_minValue < 0);
 }
 
 void TQIVSpinEdit::keyPressEvent(QKeyEvent* event) {
-    if (EditKeyRules::IsCutOrPaste(*event)) {
+    if (SwallowKey(*event)) {
+        return;
+    }
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        event->key() == Qt::Key_Up ? UpClick() : DownClick();
         event->accept();
         return;
     }
-    const int key = event->key();
-    if (key == Qt::Key_Up) {
-        UpClick();
-        event->accept();
-        return;
-    }
-    if (key == Qt::Key_Down) {
-        DownClick();
-        event->accept();
-        return;
-    }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    if (key == Qt::Key_Backspace || key == Qt::Key_Escape || event->text().isEmpty() ||
-        !event->text().front().isPrint() ||
-        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
-        if (EditorEnabled() || key != Qt::Key_Backspace) {
+    if (IsEditingKey(*event)) {
+        if (EditorEnabled() || event->key() != Qt::Key_Backspace) {
             TQIVEdit::keyPressEvent(event);
         }
         return;

@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 
-// Real key and mouse events delivered through the application's event dispatch, character by
-// character, as QTest::keyClicks and QTest::mousePress would (QtTest is not linked here).
+// Real key and mouse events through QTest, with the typed text given where a key alone would not
+// say which character it makes (a keypad separator, a comma).
 namespace KeyInput {
 
 inline Qt::Key KeyFor(QChar c) {
@@ -32,10 +33,12 @@ inline Qt::Key KeyFor(QChar c) {
 
 inline void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                 const QString& text = QString()) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QApplication::sendEvent(target, &release);
+    if (text.isEmpty()) {
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    } else {
+        QTest::sendKeyEvent(QTest::Press, target, static_cast<Qt::Key>(key), text, modifiers);
+        QTest::sendKeyEvent(QTest::Release, target, static_cast<Qt::Key>(key), text, modifiers);
+    }
 }
 
 inline void Clicks(QWidget* target, const QString& text) {
@@ -46,11 +49,11 @@ inline void Clicks(QWidget* target, const QString& text) {
 
 inline void Mouse(QWidget* target, QEvent::Type type, QPoint at = QPoint(-1, -1)) {
     const QPoint local = at.x() < 0 ? target->rect().center() : at;
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-    QMouseEvent event(type, QPointF(local), QPointF(target->mapToGlobal(local)), Qt::LeftButton,
-                      held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
+    if (type == QEvent::MouseButtonRelease) {
+        QTest::mouseRelease(target, Qt::LeftButton, {}, local);
+    } else {
+        QTest::mousePress(target, Qt::LeftButton, {}, local);
+    }
 }
 
 } // namespace KeyInput

@@ -16,12 +16,12 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <atomic>
 #include <filesystem>
@@ -39,21 +39,12 @@ namespace {
 // Lets the window run until the tab's run has ended (bounded, so a hang fails instead of
 // blocking the test program).
 void WaitForRun(const kvor::TStudyTab* tab) {
-    QElapsedTimer waited;
-    waited.start();
-    while (tab->RunActive() && waited.elapsed() < 120000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    ASSERT_FALSE(tab->RunActive());
+    ASSERT_TRUE(QTest::qWaitFor([tab] { return !tab->RunActive(); }, 120000));
 }
 
 // Lets the window run until the progress label shows a count.
 void WaitForProgress(MainWindowFixture& f, const QString& label) {
-    QElapsedTimer waited;
-    waited.start();
-    while (f.Find<QLabel>(label)->text().isEmpty() && waited.elapsed() < 60000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.Find<QLabel>(label)->text().isEmpty(); }, 60000));
 }
 
 void Click(MainWindowFixture& f, const QString& name) {
@@ -438,12 +429,7 @@ TEST(PAbortButtonClick, AbortEmptiesBothTables) {
     f.Retype("PMaxSamplesSpinEdit", "10000");
     Click(f, "PStartButton");
     // The tables are refreshed while the search goes on.
-    QElapsedTimer waited;
-    waited.start();
-    while (!f.Find("PCIImage")->isVisible() && waited.elapsed() < 60000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    EXPECT_TRUE(f.Find("PCIImage")->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.Find("PCIImage")->isVisible(); }, 60000));
     EXPECT_FALSE(Text(f, "PCISamplesPanel").isEmpty());
     Click(f, "PAbortButton");
     WaitForRun(f.Window->PowerTab());
