@@ -91,13 +91,7 @@ std::optional<int> OpenDumps(const CliOptions& options, Dumps& dumps, CliStreams
 }
 
 int ReportFailure(const CliOptions& options, const FailedSet& failed, CliStreams& streams) {
-    if (options.Json) {
-        streams.Out << "{\"study\":\"accuracy\",\"failed\":{\"set\":" << failed.SetNumber
-                    << ",\"fail_code\":" << failed.FailCode
-                    << ",\"message\":" << JsonString(failed.Message) << "}}\n";
-    } else {
-        streams.Out << failed.Message << '\n';
-    }
+    PrintFailedSet(options, "accuracy", failed, streams);
     if (options.ExportFailed) {
         const FileWriteResult written =
             ExportFailedSet(*options.ExportFailed, failed, DecimalSeparator);

@@ -64,13 +64,7 @@ int ReportFailure(const CliOptions& options, const PowerRunOutcome& outcome, Cli
         return ExitSetFailed;
     }
     const auto& failed = *outcome.Failure;
-    if (options.Json) {
-        streams.Out << "{\"study\":\"power\",\"failed\":{\"set\":" << failed.SetNumber
-                    << ",\"fail_code\":" << failed.FailCode
-                    << ",\"message\":" << JsonString(failed.Message) << "}}\n";
-    } else {
-        streams.Out << failed.Message << '\n';
-    }
+    PrintFailedSet(options, "power", failed, streams);
     return ExitSetFailed;
 }
 

@@ -2,9 +2,11 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
+#include "cli/JsonText.h"
 #include "engine/DesignLimits.h"
 #include "import/CommitImport.h"
 #include "import/ImportXY.h"
+#include "studies/FailedSet.h"
 
 #include <filesystem>
 #include <ostream>
@@ -117,6 +119,17 @@ void ProgressLine::Show(long long count) {
     m_last = now;
     m_shown = true;
     m_streams.Err << '\r' << m_what << ' ' << count << std::flush;
+}
+
+void PrintFailedSet(const CliOptions& options, const char* study, const FailedSet& failed,
+                    CliStreams& streams) {
+    if (options.Json) {
+        streams.Out << "{\"study\":\"" << study << "\",\"failed\":{\"set\":" << failed.SetNumber
+                    << ",\"fail_code\":" << failed.FailCode
+                    << ",\"message\":" << JsonString(failed.Message) << "}}\n";
+    } else {
+        streams.Out << failed.Message << '\n';
+    }
 }
 
 } // namespace kvor::cli

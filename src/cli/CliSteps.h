@@ -9,6 +9,10 @@
 #include <optional>
 #include <string>
 
+namespace kvor {
+struct FailedSet;
+}
+
 namespace kvor::cli {
 
 struct CliOptions;
@@ -38,6 +42,10 @@ std::optional<int> RefuseDesign(const CliOptions& options, StudyTab tab, const C
 // An output path the run may write: refused (with the reason) when its folder is missing or not
 // writable or the path is a folder.
 std::optional<std::string> UnwritablePath(const std::string& path);
+
+// The failed set of a study: the JSON object or the message line.
+void PrintFailedSet(const CliOptions& options, const char* study, const FailedSet& failed,
+                    CliStreams& streams);
 
 // Throttled progress on stderr for runs longer than a second.
 class ProgressLine {
