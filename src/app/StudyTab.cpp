@@ -29,6 +29,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <thread>
+
 namespace kvor {
 
 namespace {
@@ -321,6 +324,7 @@ void TStudyTab::StartButtonClick() {
     control.AbortFlag = &m_context.AbortFlag();
     control.Progress = [this](int count) { m_progress.store(count, std::memory_order_relaxed); };
     control.DecimalSeparator = m_context.SeparatorChar();
+    control.Threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     LaunchRun(design, control);
 }
 

@@ -131,6 +131,7 @@ int RunAccuracy(const CliOptions& options, CliStreams& streams) {
     ProgressLine progress(streams, "data set");
     AccuracyRunControl control;
     control.SeedOverride = options.Seed;
+    control.Threads = options.Threads;
     control.DecimalSeparator = DecimalSeparator;
     control.Progress = [&progress](int set) { progress.Show(set); };
     if (dumps.Sets.is_open() || dumps.Fits.is_open()) {

@@ -1,11 +1,13 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <functional>
 #include <map>
 #include <sstream>
+#include <thread>
 
 namespace kvor::cli {
 
@@ -206,6 +208,15 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
              }
              o.Seed = static_cast<std::uint32_t>(*value);
          }},
+        {"--threads",
+         [](CliOptions& o, const std::string& v) {
+             const auto value = ParseInteger(v);
+             if (!value || *value < 1 || *value > MaxThreads) {
+                 throw Failure{"--threads: expected a whole number from 1 to " +
+                               std::to_string(MaxThreads) + ", got '" + v + "'"};
+             }
+             o.Threads = static_cast<int>(*value);
+         }},
         {"--sampling",
          [](CliOptions& o, const std::string& v) {
              o.Design.ImportSampling = Choice<ImportSampling>(
@@ -314,6 +325,11 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
         result.Error = failure.Message;
     }
     return result;
+}
+
+int DefaultThreads() {
+    return static_cast<int>(
+        std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(MaxThreads)));
 }
 
 } // namespace kvor::cli

@@ -13,11 +13,17 @@ namespace kvor::cli {
 enum class Command { Help, Version, Accuracy, Power, Check };
 enum class Tab { Accuracy, Power };
 
+inline constexpr int MaxThreads = 256;
+
+// Every core the machine reports.
+int DefaultThreads();
+
 struct CliOptions {
     kvor::cli::Command Command = Command::Help;
     StudyDesign Design;
     bool Json = false;
     std::optional<std::uint32_t> Seed;
+    int Threads = DefaultThreads(); // --threads; 1 is the sequential run
     std::optional<std::string> DumpSets;
     std::optional<std::string> DumpFits;
     std::optional<std::string> ExportFailed;

@@ -82,6 +82,7 @@ int RunPower(const CliOptions& options, CliStreams& streams) {
     long long fitted = 0;
     PowerRunControl control;
     control.SeedOverride = options.Seed;
+    control.Threads = options.Threads;
     control.DecimalSeparator = DecimalSeparator;
     control.Progress = [&](int) { progress.Show(++fitted); };
     auto results = std::make_unique<PowerResults>();

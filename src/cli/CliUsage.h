@@ -24,6 +24,8 @@ Design options (defaults are the main window's):
   --xvf FORM,PARA,B1,B2,B3,J             (2,0,1,0,0,1) X-variance function
   --fixed-seed                           seed = sets x N
   --seed S                               every seeding of the run uses S
+  --threads T                            (all cores) threads drawing and fitting, 1 to 256;
+                                         every count gives the same results
   --import FILE [--separator comma|tab|space|CHAR]
   --sampling random|sequential           (random)
   --mode auto|specified                  (auto)

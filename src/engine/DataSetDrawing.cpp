@@ -129,4 +129,30 @@ void GetVMinMax(DataSet& data) {
     data.SetYMax = hi;
 }
 
+void SkipDataSet(const StudyDesign& design, const TargetDesign& target,
+                 const ImportedData* imported, RandomGenerator& generator) {
+    const int n = design.N;
+    if (n < 1 || n > MaxPairsPerSet) {
+        return;
+    }
+    if (design.DataSource == DataSource::Import) {
+        if (imported == nullptr || imported->Count < 1 ||
+            imported->Count > static_cast<long long>(imported->X.size()) ||
+            design.ImportSampling == ImportSampling::Sequential) {
+            return;
+        }
+        for (int i = 0; i < n; ++i) {
+            generator.NextUniform();
+        }
+        return;
+    }
+    if (target.N != n) {
+        return;
+    }
+    const int deviates = design.Regression == RegressionType::Deming ? 2 * n : n;
+    for (int i = 0; i < deviates; ++i) {
+        generator.SkipDeviate();
+    }
+}
+
 } // namespace kvor

@@ -20,4 +20,10 @@ bool DrawDataSet(const StudyDesign& design, const TargetDesign& target,
 // Y extremes of the drawn set into SetYMin and SetYMax (start values 1e15 and 0).
 void GetVMinMax(DataSet& data);
 
+// Steps the generator exactly as DrawDataSet would for this set, without drawing anything: the
+// uniforms of every deviate or pool index, none where DrawDataSet would refuse the set. This is
+// what lets later sets be drawn elsewhere from their own starting state.
+void SkipDataSet(const StudyDesign& design, const TargetDesign& target,
+                 const ImportedData* imported, RandomGenerator& generator);
+
 } // namespace kvor

@@ -23,17 +23,27 @@ double RandomGenerator::NextUniform() {
     return static_cast<double>(m_Seed) * TwoToMinus32;
 }
 
-double RandomGenerator::NormalDeviate(double mean, double sd) {
+double RandomGenerator::PolarPair(double& s) {
     double u1 = 0;
-    double s = 0;
     // s == 0 would take ln 0; rejecting it costs nothing and leaves every other sequence alone.
     do {
         u1 = ToDouble(2.0L * NextUniform() - 1.0L);
         const double u2 = ToDouble(2.0L * NextUniform() - 1.0L);
         s = ToDouble(static_cast<ext>(u2) * u2 + static_cast<ext>(u1) * u1);
     } while (s >= 1.0 || s == 0.0);
+    return u1;
+}
+
+double RandomGenerator::NormalDeviate(double mean, double sd) {
+    double s = 0;
+    const double u1 = PolarPair(s);
     const ext ls = s;
     return ToDouble(std::sqrt(-2.0L * UnitLog(ls) / ls) * u1 * sd + mean);
+}
+
+void RandomGenerator::SkipDeviate() {
+    double s = 0;
+    PolarPair(s);
 }
 
 double LocalDayFraction() {

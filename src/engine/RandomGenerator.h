@@ -20,8 +20,13 @@ public:
     double NextUniform();
     // Gaussian deviate by the polar method; consumes two uniforms per attempt.
     double NormalDeviate(double mean, double sd);
+    // Steps the generator past one deviate without computing it.
+    void SkipDeviate();
 
 private:
+    // Draws pairs until the polar method accepts one: returns u1, with s = u1^2 + u2^2.
+    double PolarPair(double& s);
+
     std::uint32_t m_Seed;
 };
 

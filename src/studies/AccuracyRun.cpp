@@ -1,12 +1,14 @@
 #include "studies/AccuracyRun.h"
 
 #include "engine/ExtendedMath.h"
+#include "engine/FitDataSet.h"
 #include "engine/RunResults.h"
 #include "engine/RunWorkspace.h"
 #include "studies/AccuracyTexts.h"
 #include "studies/DrawAndFit.h"
 #include "studies/FailedSetMessage.h"
 #include "studies/NumberFormats.h"
+#include "studies/SetStream.h"
 
 #include <cmath>
 #include <memory>
@@ -44,30 +46,14 @@ public:
             return Ended(RunEnd::Aborted);
         }
         ResetRunResults(m_results);
-        for (int set = 1; set <= design.SetsPerRun; ++set) {
-            const SetStep step =
-                DrawAndFit(ws, m_imported, set, m_control,
-                           [&](const RegressionOutcome&) { m_control.ReportProgress(set); });
-            switch (step.End) {
-            case SetEnd::NoData:
-                m_outcome.Failure =
-                    CaptureFailedSet(ws.DataSet, NoFailure, set, AccuracyTexts::PoolExhausted(set));
-                return Ended(RunEnd::Failed);
-            case SetEnd::FitFailed:
-                m_outcome.Failure =
-                    CaptureFailedSet(ws.DataSet, step.Fit.FailCode, set,
-                                     FailedSetMessage(design.Regression, step.Fit.FailCode, set));
-                return Ended(RunEnd::Failed);
-            case SetEnd::Aborted:
-                return Ended(RunEnd::Aborted);
-            case SetEnd::Fitted:
-                break;
-            }
-            Tally(step.Fit);
-            Store(step.Fit, ws.DataSet);
-            if (m_control.SetFitted) {
-                m_control.SetFitted(set, ws.DataSet, step.Fit);
-            }
+        RunEnd end = RunEnd::Completed;
+        StreamSets(ws, m_imported, m_control, FitDataSet, true, design.SetsPerRun,
+                   [&](const StreamedSet& streamed) {
+                       end = Consume(streamed);
+                       return end == RunEnd::Completed ? StreamGoOn::Yes : StreamGoOn::No;
+                   });
+        if (end != RunEnd::Completed) {
+            return Ended(end);
         }
         m_outcome.Results = Summarise();
         FinishRunResults(*m_outcome.Results);
@@ -75,6 +61,42 @@ public:
     }
 
 private:
+    // One set in set order: counted and stored, or the end of the run.
+    RunEnd Consume(const StreamedSet& streamed) {
+        const int set = static_cast<int>(streamed.Attempt);
+        const SetStep& step = streamed.Step;
+        const StudyDesign& design = m_ws->Design;
+        SetEnd end = step.End;
+        if (step.FitMade) {
+            m_control.ReportProgress(set);
+            // An abort from the progress report stops the run before this set counts.
+            if (end == SetEnd::Fitted && !m_control.Running()) {
+                end = SetEnd::Aborted;
+            }
+        }
+        switch (end) {
+        case SetEnd::NoData:
+            m_outcome.Failure =
+                CaptureFailedSet(streamed.Data, NoFailure, set, AccuracyTexts::PoolExhausted(set));
+            return RunEnd::Failed;
+        case SetEnd::FitFailed:
+            m_outcome.Failure =
+                CaptureFailedSet(streamed.Data, step.Fit.FailCode, set,
+                                 FailedSetMessage(design.Regression, step.Fit.FailCode, set));
+            return RunEnd::Failed;
+        case SetEnd::Aborted:
+            return RunEnd::Aborted;
+        case SetEnd::Fitted:
+            break;
+        }
+        Tally(step.Fit);
+        Store(step.Fit, streamed.Data);
+        if (m_control.SetFitted) {
+            m_control.SetFitted(set, streamed.Data, step.Fit);
+        }
+        return RunEnd::Completed;
+    }
+
     AccuracyRunOutcome Ended(RunEnd end) {
         m_outcome.End = end;
         return std::move(m_outcome);

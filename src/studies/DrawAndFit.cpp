@@ -33,8 +33,14 @@ SetStep DrawAndFit(RunWorkspace& ws, const ImportedData* imported, int setNumber
 SetStep DrawAndFit(RunWorkspace& ws, const ImportedData* imported, int setNumber,
                    const RunControl& control, const SetFitter& fit,
                    const std::function<void(const RegressionOutcome&)>& fitted) {
+    return DrawAndFit(ws, ws.TargetDesign, imported, setNumber, control, fit, fitted);
+}
+
+SetStep DrawAndFit(RunWorkspace& ws, const TargetDesign& target, const ImportedData* imported,
+                   int setNumber, const RunControl& control, const SetFitter& fit,
+                   const std::function<void(const RegressionOutcome&)>& fitted) {
     SetStep step;
-    if (!DrawDataSet(ws.Design, ws.TargetDesign, imported, setNumber, ws.Generator, ws.DataSet)) {
+    if (!DrawDataSet(ws.Design, target, imported, setNumber, ws.Generator, ws.DataSet)) {
         step.End = SetEnd::NoData;
         return step;
     }
@@ -43,6 +49,7 @@ SetStep DrawAndFit(RunWorkspace& ws, const ImportedData* imported, int setNumber
         return step;
     }
     step.Fit = fit(ws);
+    step.FitMade = true;
     if (fitted) {
         fitted(step.Fit);
     }

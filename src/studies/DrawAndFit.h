@@ -9,6 +9,7 @@ namespace kvor {
 struct ImportedData;
 struct RunControl;
 struct RunWorkspace;
+struct TargetDesign;
 
 // Computes the workspace's critical values, seeds its generator and, for generated data, builds
 // its target design on the given line. Returns false when the run was aborted on the way.
@@ -20,6 +21,7 @@ enum class SetEnd { Fitted, NoData, Aborted, FitFailed };
 struct SetStep {
     SetEnd End = SetEnd::Aborted;
     RegressionOutcome Fit; // meaningful for Fitted and FitFailed
+    bool FitMade = false;  // the set was fitted (also when an abort followed the fit)
 };
 
 using SetFitter = std::function<RegressionOutcome(RunWorkspace&)>;
@@ -34,6 +36,11 @@ SetStep DrawAndFit(RunWorkspace& ws, const ImportedData* imported, int setNumber
 // The same with a fit of the caller's own.
 SetStep DrawAndFit(RunWorkspace& ws, const ImportedData* imported, int setNumber,
                    const RunControl& control, const SetFitter& fit,
+                   const std::function<void(const RegressionOutcome&)>& fitted);
+
+// The same around a target design held elsewhere (the workspace's own is not used).
+SetStep DrawAndFit(RunWorkspace& ws, const TargetDesign& target, const ImportedData* imported,
+                   int setNumber, const RunControl& control, const SetFitter& fit,
                    const std::function<void(const RegressionOutcome&)>& fitted);
 
 } // namespace kvor

@@ -1,5 +1,6 @@
 #include "studies/PowerRun.h"
 
+#include "engine/FitDataSet.h"
 #include "engine/RunWorkspace.h"
 #include "studies/DrawAndFit.h"
 #include "studies/EvaluationCache.h"
@@ -7,6 +8,7 @@
 #include "studies/FailedSetMessage.h"
 #include "studies/SampleSizeSearch.h"
 #include "studies/SearchPass.h"
+#include "studies/SetStream.h"
 
 #include <memory>
 
@@ -21,7 +23,7 @@ public:
     PowerRun(const StudyDesign& design, const ImportedData* imported, PowerResults& results,
              const PowerRunControl& control)
         : m_design(design), m_imported(imported), m_results(results), m_control(control),
-          m_workspace(std::make_unique<RunWorkspace>()),
+          m_workspace(std::make_unique<RunWorkspace>()), m_streamer(control.Threads),
           m_automatic(design.EstimationMode == EstimationMode::Automatic),
           m_allowedMiss(AllowedMissFor(design.DetectionRate)), m_use99(design.Significance < 0.05) {
     }
@@ -85,10 +87,9 @@ private:
                        : (fit.In95SlopeCI && fit.In95InterceptCI);
     }
 
-    void RecordFailure(FailCode failCode, int setNumber) {
-        m_outcome.Failure =
-            CaptureFailedSet(m_workspace->DataSet, failCode, setNumber,
-                             FailedSetMessage(m_design.Regression, failCode, setNumber));
+    void RecordFailure(const DataSet& data, FailCode failCode, int setNumber) {
+        m_outcome.Failure = CaptureFailedSet(
+            data, failCode, setNumber, FailedSetMessage(m_design.Regression, failCode, setNumber));
     }
 
     std::optional<EvaluationCounts> Evaluate(Criterion criterion, int n, bool fineSearch) {
@@ -106,25 +107,38 @@ private:
         EvaluationTally tally(m_design.SetsPerRun, m_allowedMiss, m_automatic, fineSearch);
         const long long attempts =
             static_cast<long long>(AttemptsPerCountedSet) * m_design.SetsPerRun;
-        const auto counted = [this](const RegressionOutcome&) { ++m_outcome.SetsFitted; };
-        for (long long attempt = 1; attempt <= attempts; ++attempt) {
-            const SetStep step = DrawAndFit(ws, m_imported, 1, m_control, counted);
-            if (step.End == SetEnd::FitFailed) {
-                RecordFailure(step.Fit.FailCode, tally.Counts().Counted + 1);
-            }
-            // No pool to draw from ends the evaluation too; the design check prevents it.
-            if (step.End != SetEnd::Fitted) {
-                return std::nullopt;
-            }
-            const RegressionOutcome& fit = step.Fit;
-            if (!fit.Valid) {
-                continue;
-            }
-            m_control.ReportProgress(tally.Counts().Counted + 1);
-            side.Totals.Add(fit.Slope, fit.Intercept);
-            if (tally.Count(Encloses(fit, criterion))) {
-                break;
-            }
+        bool ended = false;
+        StreamSets(
+            ws, m_imported, m_control, FitDataSet, false, attempts,
+            [&](const StreamedSet& streamed) {
+                const SetStep& step = streamed.Step;
+                if (step.FitMade) {
+                    ++m_outcome.SetsFitted;
+                }
+                // An abort since the fit ends the evaluation before the set counts.
+                if (step.End == SetEnd::Fitted && !m_control.Running()) {
+                    ended = true;
+                    return StreamGoOn::No;
+                }
+                if (step.End == SetEnd::FitFailed) {
+                    RecordFailure(streamed.Data, step.Fit.FailCode, tally.Counts().Counted + 1);
+                }
+                // No pool to draw from ends the evaluation too; the design check
+                // prevents it.
+                if (step.End != SetEnd::Fitted) {
+                    ended = true;
+                    return StreamGoOn::No;
+                }
+                const RegressionOutcome& fit = step.Fit;
+                if (!fit.Valid) {
+                    return StreamGoOn::Yes;
+                }
+                m_control.ReportProgress(tally.Counts().Counted + 1);
+                side.Totals.Add(fit.Slope, fit.Intercept);
+                return tally.Count(Encloses(fit, criterion)) ? StreamGoOn::No : StreamGoOn::Yes;
+            });
+        if (ended) {
+            return std::nullopt;
         }
         return tally.Counts();
     }
@@ -134,6 +148,7 @@ private:
     PowerResults& m_results;
     const PowerRunControl& m_control;
     std::unique_ptr<RunWorkspace> m_workspace;
+    SetStreamer m_streamer; // one set of threads for every evaluation of the run
     bool m_automatic;
     double m_allowedMiss;
     bool m_use99;

@@ -22,6 +22,9 @@ struct RunControl {
     // When given, every seeding of the run uses it instead of the seeding rule.
     std::optional<std::uint32_t> SeedOverride;
     char DecimalSeparator = '.';
+    // Threads that draw and fit data sets; 1 runs every set on the calling thread. The results
+    // are the same for every count.
+    int Threads = 1;
 
     bool Running() const { return AbortFlag == nullptr || AbortFlag->load(); }
     void ReportProgress(int count) const {

@@ -195,3 +195,44 @@ TEST(GetVMinMax, StartsFromTheFixedExtremes) {
     EXPECT_EQ(data.SetYMin, 1e15);
     EXPECT_EQ(data.SetYMax, 4e15);
 }
+
+// Later sets start where the skip leaves the generator, so it must step exactly as a draw does.
+TEST(SkipDataSet, StepsTheGeneratorAsADrawDoes) {
+    auto pool = std::make_unique<kvor::ImportedData>();
+    pool->Count = 500;
+    for (int i = 0; i < pool->Count; ++i) {
+        pool->X[i] = 10 + i;
+        pool->Y[i] = 11 + i;
+    }
+    struct Case {
+        RegressionType Regression;
+        kvor::DataSource Source;
+        kvor::ImportSampling Sampling;
+        int TargetN; // the target design's N; a mismatch refuses the set
+    };
+    const Case cases[] = {
+        {RegressionType::OLS, kvor::DataSource::Generate, kvor::ImportSampling::Random, 100},
+        {RegressionType::WLS, kvor::DataSource::Generate, kvor::ImportSampling::Random, 100},
+        {RegressionType::Deming, kvor::DataSource::Generate, kvor::ImportSampling::Random, 100},
+        {RegressionType::Deming, kvor::DataSource::Generate, kvor::ImportSampling::Random, 99},
+        {RegressionType::OLS, kvor::DataSource::Import, kvor::ImportSampling::Random, 100},
+        {RegressionType::Deming, kvor::DataSource::Import, kvor::ImportSampling::Sequential, 100},
+    };
+    for (const Case& c : cases) {
+        kvor::StudyDesign design = FixedSeedDesign(c.Regression);
+        design.DataSource = c.Source;
+        design.ImportSampling = c.Sampling;
+        auto drawn = std::make_unique<kvor::RunWorkspace>();
+        StartRun(*drawn, design);
+        drawn->TargetDesign.N = c.TargetN;
+        kvor::RandomGenerator skipped = drawn->Generator;
+        for (int set = 1; set <= 4; ++set) {
+            kvor::DrawDataSet(design, drawn->TargetDesign, pool.get(), set, drawn->Generator,
+                              drawn->DataSet);
+            kvor::SkipDataSet(design, drawn->TargetDesign, pool.get(), skipped);
+            EXPECT_EQ(skipped.Seed(), drawn->Generator.Seed())
+                << static_cast<int>(c.Regression) << " source " << static_cast<int>(c.Source)
+                << " set " << set;
+        }
+    }
+}

@@ -3,6 +3,8 @@
 # every file the case wrote with the recorded bytes in this folder.
 #   run-golden.sh KVOR_CLI [--record]
 # --record rewrites the recorded files; use it only when an output is meant to change.
+# Every case runs once per thread count of KVOR_GOLDEN_THREADS (default "1 2 3 8"), each against
+# the same recorded bytes: the results must not depend on the number of threads.
 set -uo pipefail
 
 cli="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
@@ -24,7 +26,11 @@ awk 'BEGIN { for (i = 0; i < 3000; i++) {
     printf "%d,%d\r\n", x, x + (i % 5 - 2) * 2 } }' >"$work/badpool.csv"
 printf '1,2\n3,4\n' >"$work/short.csv"
 
+threads_list="${KVOR_GOLDEN_THREADS:-1 2 3 8}"
+[ "$record" = "--record" ] && threads_list="1"
+
 failures=0
+for threads in $threads_list; do
 while IFS= read -r line; do
     case "$line" in '' | '#'*) continue ;; esac
     read -r name status rest <<<"$line"
@@ -33,6 +39,8 @@ while IFS= read -r line; do
     rest="${rest//@POOLS@/$work}"
     rest="${rest//@OUT@/$out}"
     read -r -a args <<<"$rest"
+    args+=(--threads "$threads")
+    rm -rf "$out" && mkdir -p "$out"
     (cd "$out" && "$cli" "${args[@]}" >"$work/$name.stdout" 2>"$work/$name.stderr" </dev/null)
     got=$?
     files=("$name.out:$work/$name.stdout")
@@ -47,13 +55,13 @@ while IFS= read -r line; do
         continue
     fi
     if [ "$got" != "$status" ]; then
-        echo "$name: exit status $got, expected $status"
+        echo "$name (threads $threads): exit status $got, expected $status"
         failures=$((failures + 1))
     fi
     for pair in "${files[@]}"; do
         expected="$here/${pair%%:*}"
         if ! cmp -s "$expected" "${pair#*:}"; then
-            echo "$name: ${pair%%:*} differs"
+            echo "$name (threads $threads): ${pair%%:*} differs"
             diff <(head -c 4000 "$expected" 2>/dev/null) <(head -c 4000 "${pair#*:}") | head -20
             failures=$((failures + 1))
         fi
@@ -63,11 +71,12 @@ while IFS= read -r line; do
         written="${written#"$name".}"
         case "$written" in out | err) continue ;; esac
         if [ ! -e "$out/$written" ]; then
-            echo "$name: $written was not written"
+            echo "$name (threads $threads): $written was not written"
             failures=$((failures + 1))
         fi
     done
 done <"$here/cases.txt"
+done
 
 [ "$failures" -eq 0 ] && [ "$record" != "--record" ] && echo "all golden outputs match"
 exit $((failures > 0))
