@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DesignLimits.h"
+#include "studies/DesignFocus.h"
 #include "studies/MessageKind.h"
 
 #include <string>
@@ -9,10 +10,6 @@ namespace kvor {
 
 struct ImportedData;
 struct StudyDesign;
-
-// The edit a refusal sends the user to (the tab maps it to its own control); the numbers are
-// those the checks report.
-enum class DesignFocus { None = 0, Minimum = 1, Maximum = 2, Variance = 3, YB1 = 4, XB1 = 5 };
 
 struct DesignCheckResult {
     bool Passed = true;
