@@ -10,7 +10,7 @@
 
 namespace kvor::cli {
 
-enum class Command { Help, Accuracy, Power, Check };
+enum class Command { Help, Accuracy, Power, Check, VFCheck };
 enum class Tab { Accuracy, Power };
 
 struct CliOptions {
