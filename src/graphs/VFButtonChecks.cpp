@@ -6,6 +6,7 @@
 #include "graphs/VFMessages.h"
 #include "graphs/VFPlotCheck.h"
 #include "graphs/VFTexts.h"
+#include "studies/DesignCheck.h"
 #include "studies/LineCheck.h"
 
 namespace kvor {
@@ -72,7 +73,7 @@ VFButtonOutcome CheckVFButton(const StudyDesign& design, StudyTab tab, const Imp
         CheckVarianceFunctionPlotting(curve);
         outcome.DialogOpens = outcome.DialogOpens || curve.Plottable;
         const VFMessageContext context{generated, design.Regression == RegressionType::OLS, line,
-                                       VFRangeText(e.Lo, e.Hi, decimalSeparator)};
+                                       MessageRangeText(e.Lo, e.Hi, decimalSeparator)};
         std::string text = VFFunctionMessage(e.Function, curve, context);
         if (!text.empty()) {
             outcome.Messages.push_back({MessageKind::Error, std::move(text), e.Focus});

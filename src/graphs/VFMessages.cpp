@@ -1,7 +1,6 @@
 #include "graphs/VFMessages.h"
 
 #include "graphs/VFCurve.h"
-#include "studies/NumberFormats.h"
 
 #include <initializer_list>
 #include <string_view>
@@ -115,11 +114,6 @@ std::string CvNote(int function, const VFMessageContext& c) {
 }
 
 } // namespace
-
-std::string VFRangeText(double lo, double hi, char decimalSeparator) {
-    return Join({T::RangeOpen, FormatGeneral(lo, 15, 0, decimalSeparator), T::RangeTo,
-                 FormatGeneral(hi, 15, 0, decimalSeparator), T::RangeClose});
-}
 
 std::string VFFunctionMessage(int function, const VFCurve& curve, const VFMessageContext& context) {
     std::string text =

@@ -16,9 +16,6 @@ struct VFMessageContext {
     std::string Range; // "(lo to hi)"
 };
 
-// "(lo to hi)" with both ends in the shortest general number form.
-std::string VFRangeText(double lo, double hi, char decimalSeparator);
-
 // The message about a checked Y or X function (VFYFunction, VFXFunction): the text of codes 1 to
 // 7, then the CV note when the function is plottable but never below 100% CV. Empty when there
 // is nothing to say.

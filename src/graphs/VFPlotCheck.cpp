@@ -109,18 +109,26 @@ int CheckForm2(VFCurve& c, EndVariances& v) {
     return SizeCode(code, TooLarge(v.Lo), TooLarge(v.Hi));
 }
 
-int CheckForm3(VFCurve& c, EndVariances& v) {
+// Forms 3 and 4 evaluate both ends first: codes 3, 4 and 5, else 0 with each invalid end
+// marked -1.
+int SizeTestAtTheEnds(VFCurve& c, EndVariances& v) {
     const VarianceFunction f = c.Function();
     v.Lo = RawVariance(f, c.RangeLo);
     v.Hi = RawVariance(f, c.RangeHi);
     const int code = SizeCode(0, TooLarge(v.Lo), TooLarge(v.Hi));
-    if (code != 0) {
+    if (code == 0) {
+        c.ValidLo = *v.Lo > 0 ? c.RangeLo : -1;
+        c.ValidHi = *v.Hi > 0 ? c.RangeHi : -1;
+    }
+    return code;
+}
+
+int CheckForm3(VFCurve& c, EndVariances& v) {
+    if (const int code = SizeTestAtTheEnds(c, v); code != 0) {
         return code;
     }
     const bool lowerValid = *v.Lo > 0;
     const bool upperValid = *v.Hi > 0;
-    c.ValidLo = lowerValid ? c.RangeLo : -1;
-    c.ValidHi = upperValid ? c.RangeHi : -1;
     if (!lowerValid && !upperValid) {
         return 2;
     }
@@ -132,15 +140,10 @@ int CheckForm3(VFCurve& c, EndVariances& v) {
 }
 
 int CheckForm4(VFCurve& c, EndVariances& v) {
-    const VarianceFunction f = c.Function();
-    v.Lo = RawVariance(f, c.RangeLo);
-    v.Hi = RawVariance(f, c.RangeHi);
-    const int code = SizeCode(0, TooLarge(v.Lo), TooLarge(v.Hi));
-    if (code != 0) {
+    if (const int code = SizeTestAtTheEnds(c, v); code != 0) {
         return code;
     }
-    c.ValidLo = *v.Lo > 0 ? c.RangeLo : -1;
-    c.ValidHi = *v.Hi > 0 ? c.RangeHi : -1;
+    const VarianceFunction f = c.Function();
     if (!(*v.Lo > 0 && *v.Hi > 0)) {
         return 7;
     }

@@ -114,11 +114,6 @@ inline constexpr std::string_view XCvNoteGenerated =
 // A CV note follows a warning after two carriage returns.
 inline constexpr std::string_view NoteBreak = "\r\r";
 
-// Ranges in messages read "(lo to hi)".
-inline constexpr std::string_view RangeOpen = "(";
-inline constexpr std::string_view RangeTo = " to ";
-inline constexpr std::string_view RangeClose = ")";
-
 // Dialog captions; the graph title is the caption without its leading blank.
 inline constexpr std::string_view CaptionBoth = " Y and X-Variance Functions";
 inline constexpr std::string_view CaptionY = " Y-Variance Function";

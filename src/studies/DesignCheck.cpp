@@ -101,15 +101,6 @@ int NegativeValueCode(const VarianceFunction& f, double vmin, double hi, double 
     return 0;
 }
 
-std::string RangeText(double lo, double hi, char separator) {
-    std::string text(T::RangeOpen);
-    text += FormatGeneral(lo, 15, 0, separator);
-    text += T::RangeTo;
-    text += FormatGeneral(hi, 15, 0, separator);
-    text += T::RangeClose;
-    return text;
-}
-
 std::string Join(std::initializer_list<std::string_view> pieces) {
     std::string text;
     for (const std::string_view piece : pieces) {
@@ -221,6 +212,15 @@ int CheckFunction(const VarianceFunction& f, double lo, double hi, bool generate
 }
 
 } // namespace
+
+std::string MessageRangeText(double lo, double hi, char separator) {
+    std::string text(DesignCheckTexts::RangeOpen);
+    text += FormatGeneral(lo, 15, 0, separator);
+    text += DesignCheckTexts::RangeTo;
+    text += FormatGeneral(hi, 15, 0, separator);
+    text += DesignCheckTexts::RangeClose;
+    return text;
+}
 
 bool CheckNeg(double t, double L, double V) {
     // A negative variance has no SD; no boundary can be vouched for.
@@ -347,8 +347,8 @@ DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const Imp
     const bool xFunction = code > 100;
     const MessageContext context{generated, design.Regression, wording,
                                  xFunction ? design.XVariance.Form : design.YVariance.Form,
-                                 xFunction ? RangeText(xLo, xHi, decimalSeparator)
-                                           : RangeText(yLo, yHi, decimalSeparator)};
+                                 xFunction ? MessageRangeText(xLo, xHi, decimalSeparator)
+                                           : MessageRangeText(yLo, yHi, decimalSeparator)};
     std::string message =
         xFunction ? XVarianceMessage(code, context) : YVarianceMessage(code, context);
     return Refusal(std::move(message), focus, code);

@@ -29,6 +29,9 @@ DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const Imp
 int CheckVarianceFunction(int Para, int Form, double hi, double lo, double J, double B3, double B2,
                           double B1, bool generated);
 
+// "(lo to hi)" with both ends in the shortest general number form, as messages show ranges.
+std::string MessageRangeText(double lo, double hi, char decimalSeparator);
+
 // True when the likely lower boundary t - 2.5 sqrt(V) of simulated values at target t stays
 // above zero or below it by at most 2.5% of the largest target L.
 bool CheckNeg(double t, double L, double V);

@@ -1,6 +1,6 @@
 #include "graphs/VFCurvePoints.h"
 
-#include "graphs/VFPlotCheck.h"
+#include "VFTestCurves.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,6 @@
 
 namespace kvor {
 namespace {
-
-VFCurve Plottable(const VarianceFunction& f, double lo, double hi) {
-    VFCurve c = MakeVFCurve(f, lo, hi);
-    CheckVarianceFunctionPlotting(c);
-    EXPECT_TRUE(c.Plottable);
-    return c;
-}
 
 VFPlotAxis Linear(int pixels, double start, double end, int intervals) {
     return {LayOutAxis(pixels, {start, end, intervals, start != 0}), end, false};
@@ -33,7 +26,7 @@ VFPlotGeometry LinearPlot() {
 
 TEST(VFCurvePoints, CountAndSpacingOnALinearAxis) {
     // V = 0.02 v over 10..100: f = 1, 301 points 1.5 pixels apart from pixel 50.
-    const VFCurvePoints p = ComputeVFCurvePoints(Plottable({2, 0, 0, 0.02, 0, 1}, 10, 100),
+    const VFCurvePoints p = ComputeVFCurvePoints(PlottableCurve({2, 0, 0, 0.02, 0, 1}, 10, 100),
                                                  VFGraphType::Variance, LinearPlot());
     ASSERT_EQ(p.Count, 301);
     ASSERT_EQ(p.Samples.size(), 301u);
@@ -46,8 +39,8 @@ TEST(VFCurvePoints, CountAndSpacingOnALinearAxis) {
     EXPECT_TRUE(p.Visible);
 
     // Half the axis from its start: f = (55 - 10) / (100 - 10), 151 points.
-    const VFCurvePoints half = ComputeVFCurvePoints(Plottable({2, -1, 0.02, 55, 0, 1}, 10, 100),
-                                                    VFGraphType::Variance, LinearPlot());
+    const VFCurvePoints half = ComputeVFCurvePoints(
+        PlottableCurve({2, -1, 0.02, 55, 0, 1}, 10, 100), VFGraphType::Variance, LinearPlot());
     EXPECT_EQ(half.Count, 151);
     EXPECT_NEAR(half.Samples.back().X, 5 * (55 - 1e-8), 1e-6);
 }
@@ -55,7 +48,7 @@ TEST(VFCurvePoints, CountAndSpacingOnALinearAxis) {
 TEST(VFCurvePoints, CutAtThePlotTopAndRestartedInside) {
     // V = 1 + 0.1 v - 0.001 v^2 rises above 2 between 11.27 and 88.73 (roots of
     // v^2 - 100 v + 1000): two lines, each ending or starting on the top edge there.
-    const VFCurvePoints p = ComputeVFCurvePoints(Plottable({4, 0, 1, 0.1, -0.001, 2}, 10, 100),
+    const VFCurvePoints p = ComputeVFCurvePoints(PlottableCurve({4, 0, 1, 0.1, -0.001, 2}, 10, 100),
                                                  VFGraphType::Variance, LinearPlot());
     ASSERT_EQ(p.Lines.size(), 2u);
     const double r1 = (100 - std::sqrt(6000.0)) / 2;
@@ -74,7 +67,7 @@ TEST(VFCurvePoints, CutAtThePlotTopAndRestartedInside) {
 }
 
 TEST(VFCurvePoints, SDAndCvValues) {
-    const VFCurve c = Plottable({2, 0, 0, 0.04, 0, 1}, 25, 100); // SD = 0.2 sqrt(v)
+    const VFCurve c = PlottableCurve({2, 0, 0, 0.04, 0, 1}, 25, 100); // SD = 0.2 sqrt(v)
     const VFPlotGeometry g{Linear(500, 0, 100, 5), Linear(400, 0, 4, 4)};
     const VFCurvePoints sd = ComputeVFCurvePoints(c, VFGraphType::SD, g);
     EXPECT_NEAR(sd.Samples.front().Y, 100 * 0.2 * 5, 1e-9);
@@ -89,7 +82,7 @@ TEST(VFCurvePoints, LogarithmicMeanAxis) {
     // covers 190 / 600 of the width: rnd(95) + 1 points, evenly spaced in log10.
     const VFPlotGeometry g{Logarithmic(600, 0, 3), Linear(400, 0, 2, 4)};
     const VFCurvePoints p =
-        ComputeVFCurvePoints(Plottable({2, 0, 1, 0, 0, 1}, 10, 100), VFGraphType::Variance, g);
+        ComputeVFCurvePoints(PlottableCurve({2, 0, 1, 0, 0, 1}, 10, 100), VFGraphType::Variance, g);
     ASSERT_EQ(p.Count, 96);
     EXPECT_NEAR(p.Samples[0].X, 30 + 190, 1e-9);
     EXPECT_NEAR(p.Samples[95].X, 30 + 380, 1e-9);
@@ -97,8 +90,8 @@ TEST(VFCurvePoints, LogarithmicMeanAxis) {
     EXPECT_NEAR(AxisPixel(g.X, 1), 30, 1e-9);
 
     // The curve starts at the plot's left edge when its range starts before it.
-    const VFCurvePoints wide =
-        ComputeVFCurvePoints(Plottable({2, 0, 1, 0, 0, 1}, 1e-8, 100), VFGraphType::Variance, g);
+    const VFCurvePoints wide = ComputeVFCurvePoints(PlottableCurve({2, 0, 1, 0, 0, 1}, 1e-8, 100),
+                                                    VFGraphType::Variance, g);
     EXPECT_NEAR(wide.Samples.front().X, 0, 1e-9);
 }
 
@@ -106,21 +99,21 @@ TEST(VFCurvePoints, LogarithmicVarianceCutAtTheBottomAndInvisibleAboveTheTop) {
     // Variance 10^-2..10^0 over 400 pixels with a 20 pixel gap. V = 1e-4 v over 10..100 lies
     // from 1e-3 (below the plot) to 1e-2: the line starts on the bottom edge.
     const VFPlotGeometry g{Linear(500, 0, 100, 5), Logarithmic(400, -2, 2)};
-    const VFCurvePoints low =
-        ComputeVFCurvePoints(Plottable({2, 0, 0, 1e-4, 0, 1}, 10, 100), VFGraphType::Variance, g);
+    const VFCurvePoints low = ComputeVFCurvePoints(PlottableCurve({2, 0, 0, 1e-4, 0, 1}, 10, 100),
+                                                   VFGraphType::Variance, g);
     ASSERT_EQ(low.Lines.size(), 1u);
     EXPECT_EQ(low.Lines[0].front().Y, 0);
     EXPECT_NEAR(low.Lines[0].back().Y, 20, 1e-9);
     EXPECT_TRUE(low.Visible);
 
     const VFCurvePoints high =
-        ComputeVFCurvePoints(Plottable({2, 0, 5, 0, 0, 1}, 10, 100), VFGraphType::Variance, g);
+        ComputeVFCurvePoints(PlottableCurve({2, 0, 5, 0, 0, 1}, 10, 100), VFGraphType::Variance, g);
     EXPECT_TRUE(high.Lines.empty());
     EXPECT_FALSE(high.Visible);
 }
 
 TEST(VFCurvePoints, NothingOutsideTheMeanAxis) {
-    const VFCurvePoints p = ComputeVFCurvePoints(Plottable({2, 0, 1, 0, 0, 1}, 200, 300),
+    const VFCurvePoints p = ComputeVFCurvePoints(PlottableCurve({2, 0, 1, 0, 0, 1}, 200, 300),
                                                  VFGraphType::Variance, LinearPlot());
     EXPECT_EQ(p.Count, 0);
     EXPECT_FALSE(p.Visible);

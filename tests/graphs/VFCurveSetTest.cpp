@@ -1,8 +1,8 @@
 #include "graphs/VFCurveSet.h"
 
+#include "VFTestCurves.h"
 #include "graphs/AxisScale.h"
 #include "graphs/GraphOptions.h"
-#include "graphs/VFPlotCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,6 @@
 
 namespace kvor {
 namespace {
-
-VFCurve Plottable(const VarianceFunction& f, double lo, double hi) {
-    VFCurve c = MakeVFCurve(f, lo, hi);
-    CheckVarianceFunctionPlotting(c);
-    EXPECT_TRUE(c.Plottable);
-    return c;
-}
 
 struct Completed {
     VFCurveSet Set;
@@ -51,7 +44,7 @@ TEST(CompleteVFCurveSet, MeanAxisChoiceByRatio) {
         {10, 11, false, false},
     };
     for (const Case& k : cases) {
-        const Completed c = Complete(Plottable(constant, k.Lo, k.Hi));
+        const Completed c = Complete(PlottableCurve(constant, k.Lo, k.Hi));
         SCOPED_TRACE(k.Hi);
         EXPECT_EQ(c.Options.XLog, k.XLog);
         EXPECT_EQ(c.Options.VFZeroOriginForced, k.Forced);
@@ -66,27 +59,27 @@ TEST(CompleteVFCurveSet, MeanAxisChoiceByRatio) {
 
 TEST(CompleteVFCurveSet, LogVarianceStartsSetOverMoreThanThreeDecades) {
     // V = v over 1..R: the variance spans log10(R) decades.
-    const Completed four = Complete(Plottable({2, 0, 0, 1, 0, 1}, 1, 5000));
+    const Completed four = Complete(PlottableCurve({2, 0, 0, 1, 0, 1}, 1, 5000));
     EXPECT_EQ(four.Set.VarianceLogAxis.StartExponent, 0);
     EXPECT_EQ(four.Set.VarianceLogAxis.Intervals, 4);
     EXPECT_TRUE(four.Options.YLog);
     EXPECT_TRUE(Made(four.Set.SDLogAxis));
 
-    const Completed three = Complete(Plottable({2, 0, 0, 1, 0, 1}, 1, 500));
+    const Completed three = Complete(PlottableCurve({2, 0, 0, 1, 0, 1}, 1, 500));
     EXPECT_EQ(three.Set.VarianceLogAxis.Intervals, 3);
     EXPECT_FALSE(three.Options.YLog);
 
     // A previous choice does not survive the press.
     Completed again;
     again.Options.YLog = true;
-    again.Set.Curve(VFYFunction) = Plottable({2, 0, 1, 0, 0, 1}, 10, 100);
+    again.Set.Curve(VFYFunction) = PlottableCurve({2, 0, 1, 0, 0, 1}, 10, 100);
     CompleteVFCurveSet(again.Set, again.Options);
     EXPECT_FALSE(again.Options.YLog);
 }
 
 TEST(CompleteVFCurveSet, CombinesThePlottableFunctions) {
-    const VFCurve y = Plottable({2, 0, 0, 0.04, 0, 1}, 20, 200); // V 0.8..8, CV 4.5..2%
-    const VFCurve x = Plottable({2, 0, 0, 1, 0, 1}, 10, 100);    // V 10..100, CV 31.6..10%
+    const VFCurve y = PlottableCurve({2, 0, 0, 0.04, 0, 1}, 20, 200); // V 0.8..8, CV 4.5..2%
+    const VFCurve x = PlottableCurve({2, 0, 0, 1, 0, 1}, 10, 100);    // V 10..100, CV 31.6..10%
     const Completed both = Complete(y, &x);
     EXPECT_EQ(both.Set.FirstFunction, 1);
     EXPECT_EQ(both.Set.LastFunction, 2);
@@ -108,7 +101,7 @@ TEST(CompleteVFCurveSet, CombinesThePlottableFunctions) {
     EXPECT_EQ(alone.Set.DefaultCvMax, 5);
 
     // No function below 100% CV: no CV axis.
-    const Completed noCv = Complete(Plottable({2, 0, 1e6, 0, 0, 1}, 10, 100));
+    const Completed noCv = Complete(PlottableCurve({2, 0, 1e6, 0, 0, 1}, 10, 100));
     EXPECT_EQ(noCv.Set.CvBasis, -1);
     EXPECT_FALSE(Made(noCv.Set.CvAxis));
 }
@@ -139,7 +132,7 @@ TEST(ReduceXRange, DropsLeadingDecadesWhereEveryCurveLiesAboveTheCvAxis) {
     // V = 100 over 1..1000: CV = 1000 / v %, so 1000% at 1 and 1% at 1000. With a CV axis to
     // 20%, the decade 1..10 lies wholly above it; the check point of the decade 10..100,
     // 10 x 100^(-1/21) = 8.03, is at 124% and keeps that decade.
-    const Completed c = Complete(Plottable({2, 0, 100, 0, 0, 1}, 1, 1000));
+    const Completed c = Complete(PlottableCurve({2, 0, 100, 0, 0, 1}, 1, 1000));
     VFCurveSet set = c.Set;
     set.CvAxis = PresetCvAxis(20);
     ASSERT_EQ(set.MeanLogAxis.StartExponent, 0);
@@ -161,7 +154,7 @@ TEST(ReduceXRange, DropsLeadingDecadesWhereEveryCurveLiesAboveTheCvAxis) {
 
     // A second curve below the axis in its first decade keeps the axis as it is.
     VFCurveSet two = set;
-    two.Curve(VFXFunction) = Plottable({2, 0, 0.0001, 0, 0, 1}, 1, 1000);
+    two.Curve(VFXFunction) = PlottableCurve({2, 0, 0.0001, 0, 0, 1}, 1, 1000);
     two.LastFunction = 2;
     EXPECT_EQ(ReduceXRange(two).StartExponent, 0);
 }

@@ -1,6 +1,7 @@
 #include "graphs/VFMessages.h"
 
 #include "graphs/VFCurve.h"
+#include "studies/DesignCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -193,10 +194,10 @@ TEST(VFFunctionMessage, CvNotesStandAloneOrFollowTheWarning) {
     EXPECT_EQ(Message(refused, false), Message(refused, true));
 }
 
-TEST(VFRangeText, ShortestGeneralForm) {
-    EXPECT_EQ(VFRangeText(10, 100, '.'), "(10 to 100)");
-    EXPECT_EQ(VFRangeText(0.1 + 0.2, 1e-9, '.'), "(0.3 to 1E-9)");
-    EXPECT_EQ(VFRangeText(2.5, 1234.5, ','), "(2,5 to 1234,5)");
+TEST(MessageRangeText, ShortestGeneralForm) {
+    EXPECT_EQ(MessageRangeText(10, 100, '.'), "(10 to 100)");
+    EXPECT_EQ(MessageRangeText(0.1 + 0.2, 1e-9, '.'), "(0.3 to 1E-9)");
+    EXPECT_EQ(MessageRangeText(2.5, 1234.5, ','), "(2,5 to 1234,5)");
 }
 
 } // namespace
