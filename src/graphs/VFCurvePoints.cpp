@@ -2,6 +2,9 @@
 
 #include "engine/ExtendedMath.h"
 #include "engine/VarianceFunctions.h"
+#include "graphs/AxisScale.h"
+#include "graphs/GraphOptions.h"
+#include "graphs/VFCurveSet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -115,6 +118,43 @@ std::vector<std::vector<PlotPoint>> CutToPlot(const std::vector<PlotPoint>& samp
 }
 
 } // namespace
+
+VFAxisChoice ChooseVFAxes(const VFCurveSet& set, const GraphOptions& options, VFGraphType type) {
+    VFAxisChoice choice;
+    choice.XLog = options.XLog;
+    if (options.XLog) {
+        choice.X = type == VFGraphType::CV ? ReduceXRange(set) : set.MeanLogAxis;
+    } else {
+        choice.X = options.VFZeroOrigin ? set.MeanZeroAxis : set.MeanRangeAxis;
+    }
+    switch (type) {
+    case VFGraphType::Variance:
+        choice.YLog = options.YLog;
+        choice.Y = options.YLog ? set.VarianceLogAxis : set.VarianceAxis;
+        break;
+    case VFGraphType::SD:
+        choice.YLog = options.YLog;
+        choice.Y = options.YLog ? set.SDLogAxis : set.SDAxis;
+        break;
+    case VFGraphType::CV:
+        choice.Y = set.CvAxis;
+        break;
+    }
+    return choice;
+}
+
+AxisExtent VFAxisExtent(const AxisScale& axis, bool log) {
+    if (!log) {
+        return LinearAxisExtent(axis);
+    }
+    return {static_cast<double>(axis.StartExponent),
+            static_cast<double>(axis.StartExponent + axis.Intervals), axis.Intervals, true};
+}
+
+VFPlotAxis LayOutVFAxis(int pixels, const AxisScale& axis, bool log) {
+    const AxisExtent extent = VFAxisExtent(axis, log);
+    return {LayOutAxis(pixels, extent), extent.End, log};
+}
 
 double AxisPixel(const VFPlotAxis& axis, double value) {
     return (ToAxisUnits(axis, value) - axis.Geometry.EdgeValue) * axis.Geometry.PixelsPerUnit;

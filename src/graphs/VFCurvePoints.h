@@ -7,6 +7,8 @@
 
 namespace kvor {
 
+struct GraphOptions;
+
 // One axis of the laid-out plot. Axis units are the data values on a linear axis and their
 // decimal logarithms on a logarithmic one; pixels run from the plot's left or bottom edge.
 struct VFPlotAxis {
@@ -19,6 +21,22 @@ struct VFPlotGeometry {
     VFPlotAxis X;
     VFPlotAxis Y;
 };
+
+// The axes a redraw uses for a graph type with the dialog's settings: the mean axis (trimmed
+// by ReduceXRange for a logarithmic CV plot) and the variance, SD or CV axis.
+struct VFAxisChoice {
+    AxisScale X;
+    bool XLog = false;
+    AxisScale Y;
+    bool YLog = false;
+};
+VFAxisChoice ChooseVFAxes(const VFCurveSet& set, const GraphOptions& options, VFGraphType type);
+
+// What layout needs of a chosen axis; a logarithmic axis runs over its exponents with a gap.
+AxisExtent VFAxisExtent(const AxisScale& axis, bool log);
+
+// An axis laid out over `pixels`.
+VFPlotAxis LayOutVFAxis(int pixels, const AxisScale& axis, bool log);
 
 // Pixel of a data value along an axis, and back.
 double AxisPixel(const VFPlotAxis& axis, double value);

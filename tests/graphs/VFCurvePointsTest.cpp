@@ -1,6 +1,11 @@
 #include "graphs/VFCurvePoints.h"
 
 #include "VFTestCurves.h"
+#include "engine/ImportedData.h"
+#include "graphs/AxisScale.h"
+#include "graphs/GraphOptions.h"
+#include "graphs/VFButtonChecks.h"
+#include "graphs/VFCurveSet.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +122,92 @@ TEST(VFCurvePoints, NothingOutsideTheMeanAxis) {
                                                  VFGraphType::Variance, LinearPlot());
     EXPECT_EQ(p.Count, 0);
     EXPECT_FALSE(p.Visible);
+}
+
+} // namespace
+} // namespace kvor
+
+namespace kvor {
+namespace {
+
+TEST(ChooseVFAxes, FollowsTheGraphTypeAndTheDialogSettings) {
+    VFCurveSet set;
+    set.Curve(VFYFunction) = PlottableCurve({2, 0, 100, 0, 0, 1}, 1, 1000);
+    GraphOptions options = DesignGraphOptions();
+    CompleteVFCurveSet(set, options);
+    ASSERT_TRUE(options.XLog);
+    set.CvAxis = PresetCvAxis(20);
+
+    const VFAxisChoice cv = ChooseVFAxes(set, options, VFGraphType::CV);
+    EXPECT_TRUE(cv.XLog);
+    EXPECT_FALSE(cv.YLog);
+    EXPECT_EQ(cv.X.StartExponent, ReduceXRange(set).StartExponent);
+    EXPECT_EQ(cv.X.StartExponent, 1);
+
+    options.YLog = true;
+    const VFAxisChoice variance = ChooseVFAxes(set, options, VFGraphType::Variance);
+    EXPECT_TRUE(variance.YLog);
+    EXPECT_EQ(variance.X.StartExponent, 0);
+    EXPECT_EQ(variance.Y.Intervals, set.VarianceLogAxis.Intervals);
+    EXPECT_EQ(variance.Y.StartExponent, set.VarianceLogAxis.StartExponent);
+
+    options.XLog = false;
+    options.YLog = false;
+    options.VFZeroOrigin = false;
+    set.MeanRangeAxis = ScalePositiveAxis(set.MeanMin, set.MeanMax);
+    const VFAxisChoice sd = ChooseVFAxes(set, options, VFGraphType::SD);
+    EXPECT_EQ(sd.X.StartMantissa, set.MeanRangeAxis.StartMantissa);
+    EXPECT_EQ(sd.Y.StepMantissa, set.SDAxis.StepMantissa);
+}
+
+// Designs at the edges of the coefficient ranges, through the button and onto a laid-out plot:
+// whatever is drawn lies inside the plot.
+TEST(VFCurvePoints, EdgeDesignsDrawInsideThePlot) {
+    const double coefficients[] = {1e-300, 1e-8, 1, 999999999, -0.5};
+    const double exponents[] = {-65, -1.5, 0, 1, 2, 2.5, 65};
+    int drawn = 0;
+    for (const int form : {2, 3, 4}) {
+        for (const int para : {-1, 0, 1}) {
+            for (const double b : coefficients) {
+                for (const double j : exponents) {
+                    StudyDesign design;
+                    design.Regression = RegressionType::Deming;
+                    design.XMin = 0;
+                    design.XMax = 1000;
+                    design.TrueIntercept = 3;
+                    design.YVariance = {form, para, b, 1 - b, b / 3, j};
+                    design.XVariance = {form, para, 1, b, -b, j};
+                    GraphOptions options = DesignGraphOptions();
+                    const ImportedData none;
+                    const VFButtonOutcome o =
+                        CheckVFButton(design, StudyTab::Accuracy, none, options, '.');
+                    if (!o.DialogOpens) {
+                        continue;
+                    }
+                    for (const VFGraphType type :
+                         {VFGraphType::Variance, VFGraphType::SD, VFGraphType::CV}) {
+                        const VFAxisChoice axes = ChooseVFAxes(o.Set, options, type);
+                        const VFPlotGeometry g{LayOutVFAxis(600, axes.X, axes.XLog),
+                                               LayOutVFAxis(420, axes.Y, axes.YLog)};
+                        for (int f = o.Set.FirstFunction; f <= o.Set.LastFunction; ++f) {
+                            const VFCurvePoints p = ComputeVFCurvePoints(o.Set.Curve(f), type, g);
+                            ASSERT_LE(p.Count, 301);
+                            for (const auto& line : p.Lines) {
+                                for (const PlotPoint& q : line) {
+                                    ++drawn;
+                                    ASSERT_GE(q.X, -1e-6);
+                                    ASSERT_LE(q.X, g.X.Geometry.Length + 1e-6);
+                                    ASSERT_GE(q.Y, 0);
+                                    ASSERT_LE(q.Y, g.Y.Geometry.Length);
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(drawn, 0);
 }
 
 } // namespace
