@@ -17,6 +17,12 @@ namespace kvor {
 namespace {
 
 void CombineRanges(VFCurveSet& set) {
+    const VFCurveSet empty;
+    set.MeanMin = empty.MeanMin;
+    set.MeanMax = empty.MeanMax;
+    set.VarMinAll = empty.VarMinAll;
+    set.VarMaxAll = empty.VarMaxAll;
+    set.DefaultCvMax = empty.DefaultCvMax;
     set.CvBasis = -1;
     set.FirstFunction = 0;
     set.LastFunction = 0;

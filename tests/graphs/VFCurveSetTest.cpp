@@ -100,6 +100,15 @@ TEST(CompleteVFCurveSet, CombinesThePlottableFunctions) {
     EXPECT_DOUBLE_EQ(alone.Set.VarMaxAll, 8);
     EXPECT_EQ(alone.Set.DefaultCvMax, 5);
 
+    // Completing again after a function is refused starts from the empty ranges.
+    VFCurveSet reused = both.Set;
+    GraphOptions options = DesignGraphOptions();
+    reused.Curve(VFXFunction).Plottable = false;
+    CompleteVFCurveSet(reused, options);
+    EXPECT_EQ(reused.MeanMin, 20);
+    EXPECT_DOUBLE_EQ(reused.VarMaxAll, 8);
+    EXPECT_EQ(reused.LastFunction, 1);
+
     // No function below 100% CV: no CV axis.
     const Completed noCv = Complete(PlottableCurve({2, 0, 1e6, 0, 0, 1}, 10, 100));
     EXPECT_EQ(noCv.Set.CvBasis, -1);
