@@ -8,5 +8,6 @@ struct CliStreams;
 int RunAccuracy(const CliOptions& options, CliStreams& streams);
 int RunPower(const CliOptions& options, CliStreams& streams);
 int RunCheck(const CliOptions& options, CliStreams& streams);
+int RunVFCheck(const CliOptions& options, CliStreams& streams);
 
 } // namespace kvor::cli

@@ -262,6 +262,7 @@ kvor::cli::Command ParseCommand(const std::string& word) {
                                       {{"accuracy", Command::Accuracy},
                                        {"power", Command::Power},
                                        {"check", Command::Check},
+                                       {"vfcheck", Command::VFCheck},
                                        {"help", Command::Help},
                                        {"--version", Command::Version},
                                        {"--help", Command::Help},
@@ -274,8 +275,8 @@ void CheckOptionFitsCommand(const std::string& option, kvor::cli::Command comman
     if (accuracyOnly && command != Command::Accuracy) {
         throw Failure{option + ": only the accuracy command takes this option"};
     }
-    if (option == "--tab" && command != Command::Check) {
-        throw Failure{"--tab: only the check command takes this option"};
+    if (option == "--tab" && command != Command::Check && command != Command::VFCheck) {
+        throw Failure{"--tab: only the check and vfcheck commands take this option"};
     }
 }
 
@@ -285,7 +286,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
     CliParse result;
     try {
         if (args.empty()) {
-            throw Failure{"missing command: expected accuracy|power|check"};
+            throw Failure{"missing command: expected accuracy|power|check|vfcheck"};
         }
         result.Options.Command = ParseCommand(args[0]);
         if (result.Options.Command == Command::Help || result.Options.Command == Command::Version) {

@@ -10,7 +10,7 @@
 
 namespace kvor::cli {
 
-enum class Command { Help, Version, Accuracy, Power, Check };
+enum class Command { Help, Version, Accuracy, Power, Check, VFCheck };
 enum class Tab { Accuracy, Power };
 
 inline constexpr int MaxThreads = 256;

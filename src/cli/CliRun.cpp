@@ -37,6 +37,8 @@ int RunCli(const CliOptions& options, CliStreams& streams) {
     case Command::Version:
         streams.Out << "kvor-cli " << ProgramVersion << '\n';
         return ExitOk;
+    case Command::VFCheck:
+        return RunVFCheck(options, streams);
     case Command::Help:
         break;
     }

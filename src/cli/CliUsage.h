@@ -6,10 +6,12 @@ inline constexpr const char* Usage =
     R"(usage: kvor-cli accuracy [design options] [--json] [--dump-sets FILE] [--dump-fits FILE] [--export-failed FILE]
        kvor-cli power    [design options] [--json]
        kvor-cli check    [design options] [--tab accuracy|power]
+       kvor-cli vfcheck  [design options] [--tab accuracy|power] [--json]
        kvor-cli --help
        kvor-cli --version
 
-Headless runs of KVOR's Accuracy and Power studies and of the design checks.
+Headless runs of KVOR's Accuracy and Power studies, of the design checks and of the checks
+"View Variance Functions" makes before its plot opens (vfcheck: exit 0 when it would open).
 
 Design options (defaults are the main window's):
   --regression ols|wls|deming            (ols)

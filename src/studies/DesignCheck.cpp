@@ -3,10 +3,11 @@
 #include "engine/ExtendedMath.h"
 #include "engine/FloatGuard.h"
 #include "engine/ImportedData.h"
-#include "engine/Power.h"
+#include "engine/RawVariance.h"
 #include "engine/StudyDesign.h"
 #include "engine/VarianceFunctions.h"
 #include "studies/DesignCheckTexts.h"
+#include "studies/LineCheck.h"
 #include "studies/NumberFormats.h"
 
 #include <algorithm>
@@ -28,44 +29,6 @@ constexpr double HugeVariance = 1e280;
 constexpr double MaxVarianceRatio = 1e12;
 constexpr double TurningPointLimit = 1e199;
 
-struct Coefficients {
-    int Para;
-    int Form;
-    double B1;
-    double B2;
-    double B3;
-    double J;
-};
-
-// The variance function at v without any floor; empty when the evaluation fails.
-std::optional<double> RawVariance(const Coefficients& f, double v) {
-    const FloatGuard guard;
-    // The volatile store finishes the arithmetic before the flags are read.
-    volatile double value = 0;
-    switch (f.Form) {
-    case 2: {
-        const double base =
-            f.Para == 0 ? static_cast<ext>(f.B1) + f.B2 * v : static_cast<ext>(f.Para) * v + f.B2;
-        const double power = Power(base, f.J);
-        value = f.Para == 0 ? power : ToDouble(f.B1 * static_cast<ext>(power));
-        break;
-    }
-    case 3:
-        value = f.B1 + f.B2 * Power(v, f.J);
-        break;
-    case 4:
-        value = f.B1 + static_cast<ext>(f.B2) * v + f.B3 * Power(v, f.J);
-        break;
-    default:
-        return std::nullopt;
-    }
-    const double result = value;
-    if (guard.Failed() || std::isnan(result)) {
-        return std::nullopt;
-    }
-    return result;
-}
-
 bool IsPositive(const std::optional<double>& v) {
     return v.has_value() && *v > 0;
 }
@@ -77,29 +40,9 @@ bool RatioTooLarge(double a, double b) {
     return guard.Failed() || !(ratio <= MaxVarianceRatio);
 }
 
-// Stationary point of a form-4 function strictly inside (vmin, hi), if any.
-std::optional<double> Form4StationaryPoint(const Coefficients& f, double vmin, double hi) {
-    const FloatGuard guard;
-    const ext b3j = static_cast<ext>(f.B3) * f.J;
-    if (b3j == 0 || f.J == 1) {
-        return std::nullopt;
-    }
-    const double q = -f.B2 / b3j;
-    if (!(q > 0)) {
-        return std::nullopt;
-    }
-    const double exponent = 1 / (static_cast<ext>(f.J) - 1);
-    const volatile double power = Power(q, exponent);
-    const double vx = power;
-    if (guard.Failed() || !(1.00001L * vmin < vx && vx < 0.99999L * hi)) {
-        return std::nullopt;
-    }
-    return vx;
-}
-
 // Turning points of the coefficient of variation of a form-4 function in (vmin, hi), as
 // magnitudes; minima and maxima alike matter to the check against negative values.
-std::array<std::optional<double>, 2> Form4CVTurningPoints(const Coefficients& f, double vmin,
+std::array<std::optional<double>, 2> Form4CVTurningPoints(const VarianceFunction& f, double vmin,
                                                           double hi) {
     const CVTurningPoints points = Calc4PRegCVMinMax(f.B1, f.B2, f.B3, f.J, vmin, hi);
     std::array<std::optional<double>, 2> result;
@@ -113,7 +56,7 @@ std::array<std::optional<double>, 2> Form4CVTurningPoints(const Coefficients& f,
 }
 
 // The checks against negative simulated values, once the function is known to be positive.
-int NegativeValueCode(const Coefficients& f, double vmin, double hi, double vLo, double vHi,
+int NegativeValueCode(const VarianceFunction& f, double vmin, double hi, double vLo, double vHi,
                       const std::optional<double>& vx, const std::optional<double>& vxVariance) {
     std::optional<double> vc;
     std::optional<double> vcVariance;
@@ -156,15 +99,6 @@ int NegativeValueCode(const Coefficients& f, double vmin, double hi, double vLo,
         }
     }
     return 0;
-}
-
-std::string RangeText(double lo, double hi, char separator) {
-    std::string text(T::RangeOpen);
-    text += FormatGeneral(lo, 15, 0, separator);
-    text += T::RangeTo;
-    text += FormatGeneral(hi, 15, 0, separator);
-    text += T::RangeClose;
-    return text;
 }
 
 std::string Join(std::initializer_list<std::string_view> pieces) {
@@ -273,47 +207,20 @@ DesignCheckResult Refusal(std::string message, DesignFocus focus, int code) {
     return result;
 }
 
-// Refuses an X range too narrow, or a line whose targets fall below zero within it.
-std::optional<DesignCheckResult> CheckLine(const StudyDesign& design, StudyTab tab,
-                                           const T::LineWording& w, char separator) {
-    const double xMin = design.XMin;
-    const double xMax = design.XMax;
-    if (xMin > 0 && xMax / (1.2L * xMin) < 0.999999999999L) {
-        return Refusal(std::string(T::RatioTooSmall), DesignFocus::Minimum, 0);
-    }
-    const bool accuracy = tab == StudyTab::Accuracy;
-    const double b = accuracy ? design.TrueSlope : design.ActualSlope;
-    const double a = accuracy ? design.TrueIntercept : design.ActualIntercept;
-    const auto message = [&](std::string_view where, std::string_view x) {
-        return Join({w.NegativeStart, where, x, T::NegativeModify, w.NegativeEnd});
-    };
-    if (b == 0) {
-        // A level line has no crossing: below zero it is below zero everywhere.
-        if (a < 0) {
-            return Refusal(message(T::NegativeOverEntireRange, {}), DesignFocus::Minimum, 0);
-        }
-        return std::nullopt;
-    }
-    const double c = -a / static_cast<ext>(b);
-    const std::string cText = FormatGeneral(c, 15, 0, separator);
-    if (b > 0 && c > xMin) {
-        const std::string text =
-            c >= xMax ? message(T::NegativeOverEntireRange, {}) : message(T::NegativeBelowX, cText);
-        return Refusal(text, DesignFocus::Minimum, 0);
-    }
-    if (b < 0 && c < xMax) {
-        const std::string text =
-            c > xMin ? message(T::NegativeAboveX, cText) : message(T::NegativeOverEntireRange, {});
-        return Refusal(text, DesignFocus::Maximum, 0);
-    }
-    return std::nullopt;
-}
-
 int CheckFunction(const VarianceFunction& f, double lo, double hi, bool generated) {
     return CheckVarianceFunction(f.Para, f.Form, hi, lo, f.J, f.B3, f.B2, f.B1, generated);
 }
 
 } // namespace
+
+std::string MessageRangeText(double lo, double hi, char separator) {
+    std::string text(DesignCheckTexts::RangeOpen);
+    text += FormatGeneral(lo, 15, 0, separator);
+    text += DesignCheckTexts::RangeTo;
+    text += FormatGeneral(hi, 15, 0, separator);
+    text += DesignCheckTexts::RangeClose;
+    return text;
+}
 
 bool CheckNeg(double t, double L, double V) {
     // A negative variance has no SD; no boundary can be vouched for.
@@ -326,7 +233,7 @@ bool CheckNeg(double t, double L, double V) {
 
 int CheckVarianceFunction(int Para, int Form, double hi, double lo, double J, double B3, double B2,
                           double B1, bool generated) {
-    const Coefficients f{Para, Form, B1, B2, B3, J};
+    const VarianceFunction f{.Form = Form, .Para = Para, .B1 = B1, .B2 = B2, .B3 = B3, .J = J};
     const bool form4 = Form == 4;
     if (B1 <= 0 && B2 <= 0 && (!form4 || B3 <= 0)) {
         return 1;
@@ -398,21 +305,18 @@ DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const Imp
     const T::LineWording& wording = tab == StudyTab::Accuracy ? T::TrueLine : T::ActualLine;
 
     if (generated) {
-        if (auto refusal = CheckLine(design, tab, wording, decimalSeparator)) {
-            return *refusal;
+        if (auto refusal = CheckXRangeAndLine(design, tab, wording.NegativeStart,
+                                              wording.NegativeEnd, decimalSeparator)) {
+            return Refusal(std::move(refusal->Message), refusal->Focus, 0);
         }
     }
 
     double yLo = imported.MinY;
     double yHi = imported.MaxY;
     if (generated) {
-        const bool accuracy = tab == StudyTab::Accuracy;
-        const double b = accuracy ? design.TrueSlope : design.ActualSlope;
-        const double a = accuracy ? design.TrueIntercept : design.ActualIntercept;
-        const double y1 = static_cast<ext>(b) * design.XMin + a;
-        const double y2 = static_cast<ext>(b) * design.XMax + a;
-        yLo = std::min(y1, y2);
-        yHi = std::max(y1, y2);
+        const TargetRange targets = TargetYRange(design, tab);
+        yLo = targets.Lo;
+        yHi = targets.Hi;
     }
     const double xLo = generated ? design.XMin : imported.MinX;
     const double xHi = generated ? design.XMax : imported.MaxX;
@@ -443,8 +347,8 @@ DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const Imp
     const bool xFunction = code > 100;
     const MessageContext context{generated, design.Regression, wording,
                                  xFunction ? design.XVariance.Form : design.YVariance.Form,
-                                 xFunction ? RangeText(xLo, xHi, decimalSeparator)
-                                           : RangeText(yLo, yHi, decimalSeparator)};
+                                 xFunction ? MessageRangeText(xLo, xHi, decimalSeparator)
+                                           : MessageRangeText(yLo, yHi, decimalSeparator)};
     std::string message =
         xFunction ? XVarianceMessage(code, context) : YVarianceMessage(code, context);
     return Refusal(std::move(message), focus, code);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DesignLimits.h"
+#include "studies/DesignFocus.h"
 #include "studies/MessageKind.h"
 
 #include <string>
@@ -9,10 +10,6 @@ namespace kvor {
 
 struct ImportedData;
 struct StudyDesign;
-
-// The edit a refusal sends the user to (the tab maps it to its own control); the numbers are
-// those the checks report.
-enum class DesignFocus { None = 0, Minimum = 1, Maximum = 2, Variance = 3, YB1 = 4, XB1 = 5 };
 
 struct DesignCheckResult {
     bool Passed = true;
@@ -31,6 +28,9 @@ DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const Imp
 // 1 to 12. Generated data also gets the checks against negative simulated values.
 int CheckVarianceFunction(int Para, int Form, double hi, double lo, double J, double B3, double B2,
                           double B1, bool generated);
+
+// "(lo to hi)" with both ends in the shortest general number form, as messages show ranges.
+std::string MessageRangeText(double lo, double hi, char decimalSeparator);
 
 // True when the likely lower boundary t - 2.5 sqrt(V) of simulated values at target t stays
 // above zero or below it by at most 2.5% of the largest target L.

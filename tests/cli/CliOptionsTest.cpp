@@ -121,6 +121,8 @@ TEST(ParseCliOptions, RefusesOutOfRangeAndMalformedValuesNamingTheOption) {
         {{"accuracy", "--bogus", "1"}, "--bogus"},
         {{"power", "--dump-sets", "f.tsv"}, "--dump-sets"},
         {{"accuracy", "--tab", "power"}, "--tab"},
+        {{"vfcheck", "--dump-fits", "f.tsv"}, "--dump-fits"},
+        {{"vfcheck", "--tab", "both"}, "--tab"},
         {{"simulate"}, "command"},
     };
     for (const Case& c : cases) {
@@ -140,4 +142,15 @@ TEST(ParseCliOptions, ImportOptionsSwitchTheDataSource) {
     EXPECT_EQ(parsed.Options.ImportFile, "pairs.txt");
     EXPECT_EQ(parsed.Options.Separator.Choice, kvor::SeparatorChoice::Other);
     EXPECT_EQ(parsed.Options.Separator.OtherText, ";");
+}
+
+TEST(ParseCliOptions, VFCheckTakesTheTabTheDesignAndJson) {
+    const auto parsed = ParseCliOptions({"vfcheck", "--tab", "power", "--regression", "deming",
+                                         "--xvf", "3,0,1,2,0,1.5", "--json"});
+    ASSERT_TRUE(parsed.Ok) << parsed.Error;
+    EXPECT_EQ(parsed.Options.Command, kvor::cli::Command::VFCheck);
+    EXPECT_EQ(parsed.Options.Tab, kvor::cli::Tab::Power);
+    EXPECT_TRUE(parsed.Options.Json);
+    EXPECT_EQ(parsed.Options.Design.XVariance.Form, 3);
+    EXPECT_EQ(parsed.Options.Design.XVariance.J, 1.5);
 }
