@@ -2,6 +2,7 @@
 
 #include "engine/StudyDesign.h"
 #include "import/ImportXY.h"
+#include "visualise/VisTexts.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,8 +11,18 @@
 
 namespace kvor::cli {
 
-enum class Command { Help, Accuracy, Power, Check };
+enum class Command { Help, Accuracy, Power, Check, Visualise };
 enum class Tab { Accuracy, Power };
+
+// What the visualise command adds to the Power tab's design.
+struct VisualiseOptions {
+    std::optional<int> VisN; // required
+    int VisSets = 250;
+    VisRunKind Run = VisRunKind::Intervals;
+    bool NoAlso = false;
+    std::optional<std::string> DumpVis;
+    std::optional<std::string> DumpOutlines;
+};
 
 struct CliOptions {
     kvor::cli::Command Command = Command::Help;
@@ -24,6 +35,7 @@ struct CliOptions {
     std::optional<std::string> ImportFile;
     FieldSeparator Separator;
     kvor::cli::Tab Tab = Tab::Accuracy;
+    VisualiseOptions Vis;
 };
 
 struct CliParse {

@@ -33,6 +33,8 @@ int RunCli(const CliOptions& options, CliStreams& streams) {
         return RunPower(options, streams);
     case Command::Check:
         return RunCheck(options, streams);
+    case Command::Visualise:
+        return RunVisualise(options, streams);
     case Command::Help:
         break;
     }

@@ -6,9 +6,14 @@ inline constexpr const char* Usage =
     R"(usage: kvor-cli accuracy [design options] [--json] [--dump-sets FILE] [--dump-fits FILE] [--export-failed FILE]
        kvor-cli power    [design options] [--json]
        kvor-cli check    [design options] [--tab accuracy|power]
+       kvor-cli visualise [design options] --vis-n N [--vis-sets 10|100|250|500|1000]
+                [--run intervals|region] [--no-also] [--seed S] [--json]
+                [--dump-vis FILE] [--dump-outlines FILE]
        kvor-cli --help
 
-Headless runs of KVOR's Accuracy and Power studies and of the design checks.
+Headless runs of KVOR's Accuracy and Power studies, of the visualisation of a Power design and
+of the design checks. The visualise command takes the Power tab's design options; its run
+computes the other criterion too unless --no-also (a specified-N design always computes both).
 
 Design options (defaults are the main window's):
   --regression ols|wls|deming            (ols)
@@ -29,7 +34,8 @@ Design options (defaults are the main window's):
   --detection 80|90|95                   (90)
   --significance 0.05|0.01               (0.05)
 
-Exit status: 0 done, 2 bad command line, 3 a data set failed, 4 design refused, 5 import refused.
+Exit status: 0 done, 2 bad command line, 3 a data set failed or a visualisation did not
+complete, 4 design refused, 5 import refused.
 )";
 
 } // namespace kvor::cli

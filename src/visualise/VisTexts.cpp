@@ -17,6 +17,23 @@ std::string DetectionPercent(int count, int sets, char decimalSeparator) {
     return s;
 }
 
+std::string VisPlotMessage(VisRefusal refusal) {
+    switch (refusal) {
+    case VisRefusal::FittedValues:
+        return "The Slope, Intercept values obtained in this simulation run are unsuitable for "
+               "plotting.  Slope and Intercept values must lie within the range -9999999 to "
+               "10000000 and Max/Min ratios must be > 1.00001.";
+    case VisRefusal::Limits:
+        return "The Slope, Intercept confidence intervals and/or confidence regions obtained in "
+               "this simulation run are unsuitable for plotting.  The minimum and maximum "
+               "extremes of confidence intervals and confidence regions must lie within the range "
+               "-9999999 to 10000000 and Max/Min ratios must be > 1.00001.";
+    case VisRefusal::None:
+        break;
+    }
+    return {};
+}
+
 VisLabels VisResultLabels(const VisRun& run, VisRunKind kind, EstimationMode mode,
                           char decimalSeparator) {
     const VisCounts& c = run.Counts;

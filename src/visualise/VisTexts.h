@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/StudyDesign.h"
+#include "visualise/VisAxes.h"
 
 #include <string>
 
@@ -21,6 +22,9 @@ struct VisLabels {
 
 // count x 100 / sets as "%6.1f" with the separator, without the percent sign.
 std::string DetectionPercent(int count, int sets, char decimalSeparator);
+
+// The message shown for a refused run; empty for VisRefusal::None.
+std::string VisPlotMessage(VisRefusal refusal);
 
 // The labels of a completed run from its counts.
 VisLabels VisResultLabels(const VisRun& run, VisRunKind kind, EstimationMode mode,
