@@ -1,6 +1,7 @@
 #include "visualise/ui/KVORVisualise.h"
 
 #include "app/ControlFactory.h"
+#include "app/HelpContext.h"
 #include "app/MainContext.h"
 #include "app/MainTexts.h"
 #include "app/QIVSpinEdit.h"
@@ -42,7 +43,6 @@ TKVORVisualise::TKVORVisualise(const VisualiseSetup& setup, MainContext& context
       m_progressTimer(new QTimer(this)) {
     setObjectName("KVORVisualise");
     setWindowTitle(T::Title);
-    setProperty("HelpContext", HelpTopic);
     m_ci.Kind = VisRunKind::Intervals;
     m_cr.Kind = VisRunKind::Region;
     m_ci.Run = std::make_unique<VisRun>();
@@ -57,7 +57,7 @@ TKVORVisualise::TKVORVisualise(const VisualiseSetup& setup, MainContext& context
     m_samplesLabel = Label(this, "SamplesLabel", T::Samples);
     m_samples = new QComboBox(this);
     m_samples->setObjectName("SamplesComboBox");
-    m_samples->setProperty("HelpContext", 461);
+    SetHelpContext(m_samples, 461);
     m_samples->addItems({"10", "100", "250", "500", "1000"});
     m_samples->setCurrentIndex(2);
     m_samplesLabel->setBuddy(m_samples);
@@ -80,6 +80,7 @@ TKVORVisualise::TKVORVisualise(const VisualiseSetup& setup, MainContext& context
     buttons->addWidget(m_helpButton);
     layout->addLayout(buttons);
     connect(m_closeButton, &QPushButton::clicked, this, &TKVORVisualise::CloseButtonClick);
+    connect(m_helpButton, &QPushButton::clicked, this, [this] { emit HelpRequested(HelpTopic); });
 
     const int rate = setup.Design.DetectionRate;
     if (Automatic()) {

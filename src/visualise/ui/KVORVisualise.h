@@ -48,6 +48,8 @@ public:
 signals:
     // A run ended and its group shows its final state.
     void RunEnded();
+    // The Help button asks for the dialog's topic page.
+    void HelpRequested(int topic);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,7 @@
 #include "visualise/ui/VisualiseLauncher.h"
 
+#include "app/HelpSystem.h"
+#include "app/KVORMainForm.h"
 #include "app/MainContext.h"
 #include "app/PowerTab.h"
 #include "studies/DetectionPanels.h"
@@ -31,6 +33,10 @@ void PVisualiseButtonClick(TPowerTab& tab, MainContext& context) {
     window->setEnabled(false);
     TKVORVisualise dialog(VisualiseSetupOf(tab, context), context, window);
     window->setEnabled(true);
+    if (auto* main = qobject_cast<TKVORMain*>(window)) {
+        QObject::connect(&dialog, &TKVORVisualise::HelpRequested, main,
+                         [main](int topic) { main->Help().ShowTopic(topic); });
+    }
     dialog.exec();
 }
 

@@ -1,3 +1,5 @@
+#include "app/HelpContext.h"
+#include "app/HelpSystem.h"
 #include "app/MainContext.h"
 #include "app/QIVSpinEdit.h"
 #include "platform/ScriptedMessageService.h"
@@ -233,4 +235,24 @@ TEST(VisualiseDialog, BeepOnCompletion) {
     f.RunToEnd("CR");
     EXPECT_EQ(f.Messages.Beeps(), 1);
     EXPECT_TRUE(f.Messages.Messages().isEmpty());
+}
+
+TEST(VisualiseDialog, EveryControlWithAHelpIdHasAPopupAndHelpAsksForItsTopic) {
+    DialogFixture f;
+    const THelpSystem help;
+    int withHelp = 0;
+    for (const QWidget* control : f.Dialog->findChildren<QWidget*>()) {
+        const int id = HelpContextOf(control);
+        if (id == 0) {
+            continue;
+        }
+        ++withHelp;
+        EXPECT_GT(help.PopupText(id).size(), 40) << control->objectName().toStdString();
+    }
+    EXPECT_GE(withHelp, 17);
+    EXPECT_TRUE(THelpSystem::TopicHtml(460).contains("<title>"));
+    QSignalSpy asked(f.Dialog.get(), &TKVORVisualise::HelpRequested);
+    f.Click("HelpButton");
+    ASSERT_EQ(asked.count(), 1);
+    EXPECT_EQ(asked.front().front().toInt(), 460);
 }
