@@ -33,6 +33,15 @@ VisualiseSetup TestSetup(EstimationMode mode = EstimationMode::Automatic) {
     return s;
 }
 
+// A Deming design whose runs at N = 5000 last long enough to be interrupted.
+VisualiseSetup SlowSetup() {
+    VisualiseSetup s = TestSetup();
+    s.Design.Regression = RegressionType::Deming;
+    s.Design.XVariance = VarianceFunction{2, 0, 0, 0.05, 0, 2};
+    s.Design.YVariance = VarianceFunction{2, 0, 0, 0.05, 0, 2};
+    return s;
+}
+
 struct DialogFixture {
     explicit DialogFixture(VisualiseSetup setup = TestSetup()) : Context(Messages) {
         Dialog = std::make_unique<TKVORVisualise>(setup, Context);
@@ -163,10 +172,7 @@ TEST(VisualiseDialog, ClearingOneRunKeepsTheSamplesLockedWhileTheOtherHoldsResul
 }
 
 TEST(VisualiseDialog, RunningDisablesTheOtherGroupAndAbortLeavesNoResults) {
-    VisualiseSetup setup = TestSetup();
-    setup.Design.Regression = RegressionType::Deming;
-    setup.Design.XVariance = VarianceFunction{2, 0, 0, 0.05, 0, 2};
-    setup.Design.YVariance = VarianceFunction{2, 0, 0, 0.05, 0, 2};
+    VisualiseSetup setup = SlowSetup();
     setup.SuggestedIntervalsN = 5000;
     DialogFixture f(setup);
     f.SetSamples("1000");
@@ -191,10 +197,7 @@ TEST(VisualiseDialog, RunningDisablesTheOtherGroupAndAbortLeavesNoResults) {
 }
 
 TEST(VisualiseDialog, CloseDuringARunStopsIt) {
-    VisualiseSetup setup = TestSetup();
-    setup.Design.Regression = RegressionType::Deming;
-    setup.Design.XVariance = VarianceFunction{2, 0, 0, 0.05, 0, 2};
-    setup.Design.YVariance = VarianceFunction{2, 0, 0, 0.05, 0, 2};
+    VisualiseSetup setup = SlowSetup();
     setup.SuggestedRegionN = 5000;
     DialogFixture f(setup);
     f.SetSamples("1000");
