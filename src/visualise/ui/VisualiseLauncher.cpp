@@ -1,5 +1,6 @@
 #include "visualise/ui/VisualiseLauncher.h"
 
+#include "app/HelpContext.h"
 #include "app/HelpSystem.h"
 #include "app/KVORMainForm.h"
 #include "app/MainContext.h"
@@ -7,6 +8,8 @@
 #include "studies/DetectionPanels.h"
 #include "visualise/ui/KVORVisualise.h"
 #include "visualise/ui/VisualiseSetup.h"
+
+#include <QCursor>
 
 namespace kvor {
 
@@ -17,6 +20,20 @@ int SuggestedFor(const DetectionSide& side, char separator) {
 }
 
 } // namespace
+
+void ConnectHelp(TKVORVisualise& dialog, THelpSystem& help) {
+    QObject::connect(&dialog, &TKVORVisualise::HelpRequested, &help,
+                     [&help](int topic) { help.ShowTopic(topic); });
+    // A right click on a control shows its popup text, as on the main window.
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        if (HelpContextOf(control) == 0) {
+            continue;
+        }
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(control, &QWidget::customContextMenuRequested, &help,
+                         [&help, control] { help.ShowPopup(control, QCursor::pos()); });
+    }
+}
 
 VisualiseSetup VisualiseSetupOf(const TPowerTab& tab, const MainContext& context) {
     VisualiseSetup setup;
@@ -34,8 +51,7 @@ void PVisualiseButtonClick(TPowerTab& tab, MainContext& context) {
     TKVORVisualise dialog(VisualiseSetupOf(tab, context), context, window);
     window->setEnabled(true);
     if (auto* main = qobject_cast<TKVORMain*>(window)) {
-        QObject::connect(&dialog, &TKVORVisualise::HelpRequested, main,
-                         [main](int topic) { main->Help().ShowTopic(topic); });
+        ConnectHelp(dialog, main->Help());
     }
     dialog.exec();
 }

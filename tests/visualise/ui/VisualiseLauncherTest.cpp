@@ -1,8 +1,12 @@
 #include "visualise/ui/VisualiseLauncher.h"
 #include "../../app/MainWindowFixture.h"
+#include "app/HelpContext.h"
+#include "app/HelpSystem.h"
 #include "app/KVORPageControl.h"
+#include "app/MainContext.h"
 #include "app/PowerTab.h"
 #include "studies/DetectionPanels.h"
+#include "visualise/ui/KVORVisualise.h"
 #include "visualise/ui/VisualiseSetup.h"
 
 #include <QLabel>
@@ -34,6 +38,28 @@ TEST(VisualiseLauncher, SetupIsThePowerDesignWithTheRequiredNsOfItsPanels) {
         << cr.toStdString();
     EXPECT_EQ(setup.SuggestedIntervalsN, tab.Results().Intervals.AnswerStore);
     EXPECT_EQ(setup.SuggestedRegionN, tab.Results().Region.AnswerStore);
+}
+
+} // namespace
+
+namespace {
+
+TEST(VisualiseLauncher, HelpButtonAndRightClicksReachTheHelpSystem) {
+    kvor::ScriptedMessageService messages;
+    kvor::MainContext context(messages);
+    kvor::TKVORVisualise dialog(kvor::VisualiseSetup{}, context);
+    kvor::THelpSystem help;
+    kvor::ConnectHelp(dialog, help);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("HelpButton"), Qt::LeftButton);
+    ASSERT_NE(help.HelpWindow(), nullptr);
+    EXPECT_TRUE(help.HelpWindow()->isVisible());
+    help.CloseHelpWindow();
+
+    auto* start = dialog.findChild<QPushButton*>("CIStartButton");
+    emit start->customContextMenuRequested(QPoint(2, 2));
+    ASSERT_NE(help.Popup(), nullptr);
+    EXPECT_EQ(help.Popup()->text(), help.PopupText(kvor::HelpContextOf(start)));
 }
 
 } // namespace
