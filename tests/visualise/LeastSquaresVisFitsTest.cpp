@@ -279,3 +279,15 @@ TEST(VisWLSRegression, OutlineOfAProportionalFunctionLiesOnItsWeightedEllipse) {
     }
     EXPECT_NEAR(fit.Slope, static_cast<double>(b), 1e-10);
 }
+
+TEST(VisWLSRegression, RejectsYWithoutSpreadThatTheRunFitAccepts) {
+    const DataSet data = MakeSet({1, 2, 3, 4, 5}, {3, 3, 3, 3, 3});
+    StudyDesign design;
+    design.YVariance = VarianceFunction{2, 0, 1, 0, 0, 1};
+    WLSScratch scratch;
+    const RegressionOutcome run = DoWLSRegression(design, CriticalValues{}, data, scratch);
+    ASSERT_EQ(run.FailCode, NoFailure);
+    EXPECT_EQ(run.Slope, 0.0);
+    VisSetFit fit;
+    EXPECT_FALSE(VisWLSRegression(design, data, OLSSettings(5, 1, 0), Free, scratch, fit));
+}
