@@ -16,6 +16,7 @@
 #include "studies/DetectionDisplay.h"
 #include "studies/DetectionPanels.h"
 #include "studies/PowerTexts.h"
+#include "visualise/ui/VisualiseLauncher.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -287,7 +288,8 @@ QWidget* TPowerTab::BuildResults() {
     SetHelpContext(m_resultsLabel2, 449);
     m_visualiseButton = Button(group, "PVisualiseButton", MainTexts::Visualise, 450);
     m_visualiseButton->setEnabled(false);
-    ComingLater(m_visualiseButton);
+    connect(m_visualiseButton, &QPushButton::clicked, this,
+            [this] { PVisualiseButtonClick(*this, m_context); });
     notes->addWidget(m_visualiseButton);
     notes->addStretch(1);
     row->addLayout(notes);

@@ -7,6 +7,7 @@ struct CliStreams;
 
 int RunAccuracy(const CliOptions& options, CliStreams& streams);
 int RunPower(const CliOptions& options, CliStreams& streams);
+int RunVisualise(const CliOptions& options, CliStreams& streams);
 int RunCheck(const CliOptions& options, CliStreams& streams);
 int RunVFCheck(const CliOptions& options, CliStreams& streams);
 

@@ -251,6 +251,24 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
              o.ImportFile = v;
              o.Design.DataSource = DataSource::Import;
          }},
+        {"--vis-n",
+         [](CliOptions& o, const std::string& v) {
+             o.Vis.VisN = IntegerInRange("--vis-n", v, 3, 5000);
+         }},
+        {"--vis-sets",
+         [](CliOptions& o, const std::string& v) {
+             o.Vis.VisSets = Choice<int>(
+                 "--vis-sets", v,
+                 {{"10", 10}, {"100", 100}, {"250", 250}, {"500", 500}, {"1000", 1000}});
+         }},
+        {"--run",
+         [](CliOptions& o, const std::string& v) {
+             o.Vis.Run = Choice<VisRunKind>(
+                 "--run", v,
+                 {{"intervals", VisRunKind::Intervals}, {"region", VisRunKind::Region}});
+         }},
+        {"--dump-vis", [](CliOptions& o, const std::string& v) { o.Vis.DumpVis = v; }},
+        {"--dump-outlines", [](CliOptions& o, const std::string& v) { o.Vis.DumpOutlines = v; }},
         {"--separator",
          [](CliOptions& o, const std::string& v) { o.Separator = ParseSeparator(v); }},
     };
@@ -263,6 +281,7 @@ kvor::cli::Command ParseCommand(const std::string& word) {
                                        {"power", Command::Power},
                                        {"check", Command::Check},
                                        {"vfcheck", Command::VFCheck},
+                                       {"visualise", Command::Visualise},
                                        {"help", Command::Help},
                                        {"--version", Command::Version},
                                        {"--help", Command::Help},
@@ -275,8 +294,26 @@ void CheckOptionFitsCommand(const std::string& option, kvor::cli::Command comman
     if (accuracyOnly && command != Command::Accuracy) {
         throw Failure{option + ": only the accuracy command takes this option"};
     }
+    const bool visualiseOnly = option == "--vis-n" || option == "--vis-sets" || option == "--run" ||
+                               option == "--no-also" || option == "--dump-vis" ||
+                               option == "--dump-outlines";
+    if (visualiseOnly && command != Command::Visualise) {
+        throw Failure{option + ": only the visualise command takes this option"};
+    }
     if (option == "--tab" && command != Command::Check && command != Command::VFCheck) {
         throw Failure{"--tab: only the check and vfcheck commands take this option"};
+    }
+}
+
+void CheckVisualiseOptions(const CliOptions& o) {
+    if (o.Command != Command::Visualise) {
+        return;
+    }
+    if (!o.Vis.VisN) {
+        throw Failure{"--vis-n: the visualise command needs the N of its run, 3 to 5000"};
+    }
+    if (o.Design.EstimationMode == EstimationMode::SpecifiedN && o.Vis.Run == VisRunKind::Region) {
+        throw Failure{"--run: with --mode specified only the intervals run exists"};
     }
 }
 
@@ -286,14 +323,15 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
     CliParse result;
     try {
         if (args.empty()) {
-            throw Failure{"missing command: expected accuracy|power|check|vfcheck"};
+            throw Failure{"missing command: expected accuracy|power|check|vfcheck|visualise"};
         }
         result.Options.Command = ParseCommand(args[0]);
         if (result.Options.Command == Command::Help || result.Options.Command == Command::Version) {
             result.Ok = true;
             return result;
         }
-        if (result.Options.Command == Command::Power) {
+        if (result.Options.Command == Command::Power ||
+            result.Options.Command == Command::Visualise) {
             result.Options.Tab = Tab::Power;
         }
         for (std::size_t i = 1; i < args.size(); ++i) {
@@ -305,6 +343,11 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
             }
             if (option == "--json") {
                 result.Options.Json = true;
+                continue;
+            }
+            if (option == "--no-also") {
+                CheckOptionFitsCommand(option, result.Options.Command);
+                result.Options.Vis.NoAlso = true;
                 continue;
             }
             if (option == "--fixed-seed") {
@@ -321,6 +364,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
             CheckOptionFitsCommand(option, result.Options.Command);
             handler->second(result.Options, args[++i]);
         }
+        CheckVisualiseOptions(result.Options);
         result.Ok = true;
     } catch (const Failure& failure) {
         result.Error = failure.Message;

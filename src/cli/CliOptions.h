@@ -2,6 +2,7 @@
 
 #include "engine/StudyDesign.h"
 #include "import/ImportXY.h"
+#include "visualise/VisTexts.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,13 +11,23 @@
 
 namespace kvor::cli {
 
-enum class Command { Help, Version, Accuracy, Power, Check, VFCheck };
+enum class Command { Help, Version, Accuracy, Power, Check, VFCheck, Visualise };
 enum class Tab { Accuracy, Power };
 
 inline constexpr int MaxThreads = 256;
 
 // Every core the machine reports.
 int DefaultThreads();
+
+// What the visualise command adds to the Power tab's design.
+struct VisualiseOptions {
+    std::optional<int> VisN; // required
+    int VisSets = 250;
+    VisRunKind Run = VisRunKind::Intervals;
+    bool NoAlso = false;
+    std::optional<std::string> DumpVis;
+    std::optional<std::string> DumpOutlines;
+};
 
 struct CliOptions {
     kvor::cli::Command Command = Command::Help;
@@ -30,6 +41,7 @@ struct CliOptions {
     std::optional<std::string> ImportFile;
     FieldSeparator Separator;
     kvor::cli::Tab Tab = Tab::Accuracy;
+    VisualiseOptions Vis;
 };
 
 struct CliParse {

@@ -39,6 +39,8 @@ int RunCli(const CliOptions& options, CliStreams& streams) {
         return ExitOk;
     case Command::VFCheck:
         return RunVFCheck(options, streams);
+    case Command::Visualise:
+        return RunVisualise(options, streams);
     case Command::Help:
         break;
     }

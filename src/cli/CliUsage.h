@@ -7,11 +7,17 @@ inline constexpr const char* Usage =
        kvor-cli power    [design options] [--json]
        kvor-cli check    [design options] [--tab accuracy|power]
        kvor-cli vfcheck  [design options] [--tab accuracy|power] [--json]
+       kvor-cli visualise [design options] --vis-n N [--vis-sets 10|100|250|500|1000]
+                [--run intervals|region] [--no-also] [--seed S] [--json]
+                [--dump-vis FILE] [--dump-outlines FILE]
        kvor-cli --help
        kvor-cli --version
 
-Headless runs of KVOR's Accuracy and Power studies, of the design checks and of the checks
-"View Variance Functions" makes before its plot opens (vfcheck: exit 0 when it would open).
+Headless runs of KVOR's Accuracy and Power studies, of the visualisation of a Power design, of
+the design checks and of the checks "View Variance Functions" makes before its plot opens
+(vfcheck: exit 0 when it would open). The visualise command takes the Power tab's design options;
+its run computes the other criterion too unless --no-also (a specified-N design always computes
+both).
 
 Design options (defaults are the main window's):
   --regression ols|wls|deming            (ols)
@@ -34,7 +40,8 @@ Design options (defaults are the main window's):
   --detection 80|90|95                   (90)
   --significance 0.05|0.01               (0.05)
 
-Exit status: 0 done, 2 bad command line, 3 a data set failed, 4 design refused, 5 import refused.
+Exit status: 0 done, 2 bad command line, 3 a data set failed or a visualisation did not
+complete, 4 design refused, 5 import refused.
 )";
 
 } // namespace kvor::cli

@@ -5,6 +5,7 @@
 #include "engine/EnclosureFlags.h"
 #include "engine/ExtendedMath.h"
 #include "engine/FloatGuard.h"
+#include "engine/RawSums.h"
 #include "engine/StudyDesign.h"
 #include "engine/XSpread.h"
 
@@ -13,29 +14,6 @@
 namespace kvor {
 
 namespace {
-
-// Raw sums of one pass; each running value is rounded to double after every addition.
-struct RawSums {
-    double Sx = 0;
-    double Sxx0 = 0;
-    double Sy = 0;
-    double Syy0 = 0;
-    double Sxy0 = 0;
-};
-
-RawSums AccumulateRawSums(const double* x, const double* y, int n) {
-    RawSums s;
-    for (int i = 0; i < n; ++i) {
-        const ext xi = x[i];
-        const ext yi = y[i];
-        s.Sx = ToDouble(s.Sx + xi);
-        s.Sxx0 = ToDouble(s.Sxx0 + xi * xi);
-        s.Sy = ToDouble(s.Sy + yi);
-        s.Syy0 = ToDouble(s.Syy0 + yi * yi);
-        s.Sxy0 = ToDouble(s.Sxy0 + xi * yi);
-    }
-    return s;
-}
 
 struct CentredSums {
     double SxyC = 0;

@@ -8,6 +8,7 @@
 #include "studies/DrawAndFit.h"
 #include "studies/FailedSetMessage.h"
 #include "studies/NumberFormats.h"
+#include "studies/SampledLines.h"
 #include "studies/SetStream.h"
 
 #include <cmath>
@@ -16,11 +17,6 @@
 namespace kvor {
 
 namespace {
-
-// Largest plotted value of the sampling-lines plot.
-constexpr double PlotLimit = 1e8;
-// An axis that would span more than this ratio starts at zero.
-constexpr double PlotSpanRatio = 6;
 
 // Running value += term, the sum rounded to double after each addition.
 void Accumulate(double& sum, ext term) {
@@ -90,7 +86,7 @@ private:
             break;
         }
         Tally(step.Fit);
-        Store(step.Fit, streamed.Data);
+        AddSampledLine(m_results, step.Fit.Slope, step.Fit.Intercept, streamed.Data);
         if (m_control.SetFitted) {
             m_control.SetFitted(set, streamed.Data, step.Fit);
         }
@@ -116,51 +112,6 @@ private:
         for (int i = 0; i < 6; ++i) {
             m_enclosed[i] += flags[i] ? 1 : 0;
         }
-    }
-
-    void Store(const RegressionOutcome& fit, const DataSet& data) {
-        RunResults& r = m_results;
-        const int k = r.Count++;
-        r.Slopes[k] = fit.Slope;
-        r.Intercepts[k] = fit.Intercept;
-        r.XMins[k] = data.SetXMin;
-        r.XMaxs[k] = data.SetXMax;
-        if (!(data.SetXMin > r.AllXMin)) {
-            r.AllXMin = data.SetXMin;
-        }
-        if (!(data.SetXMax < r.AllXMax)) {
-            r.AllXMax = data.SetXMax;
-        }
-        if (!(data.SetYMin > r.AllYMin)) {
-            r.AllYMin = data.SetYMin;
-        }
-        if (!(data.SetYMax < r.AllYMax)) {
-            r.AllYMax = data.SetYMax;
-        }
-        const double y1 = ToDouble(static_cast<ext>(fit.Slope) * data.SetXMin + fit.Intercept);
-        const double y2 = ToDouble(static_cast<ext>(fit.Slope) * data.SetXMax + fit.Intercept);
-        const double lower = y1 < y2 ? y1 : y2;
-        const double upper = y1 < y2 ? y2 : y1;
-        if (!(lower > r.FitYMin)) {
-            r.FitYMin = lower;
-        }
-        if (!(upper < r.FitYMax)) {
-            r.FitYMax = upper;
-        }
-        if (!(fit.Slope > r.SlopeMin)) {
-            r.SlopeMin = fit.Slope;
-        }
-        if (!(fit.Slope < r.SlopeMax)) {
-            r.SlopeMax = fit.Slope;
-        }
-        if (!(fit.Intercept > r.InterceptMin)) {
-            r.InterceptMin = fit.Intercept;
-        }
-        if (!(fit.Intercept < r.InterceptMax)) {
-            r.InterceptMax = fit.Intercept;
-        }
-        Accumulate(r.MeanSlope, fit.Slope);
-        Accumulate(r.MeanIntercept, fit.Intercept);
     }
 
     AccuracyResults Summarise() const {
@@ -190,34 +141,9 @@ private:
         return results;
     }
 
-    // Suggested ranges of the sampling-lines plot.
     void FinishRunResults(AccuracyResults& results) {
-        RunResults& r = m_results;
-        r.MeanSlope = ToDouble(static_cast<ext>(r.MeanSlope) / r.Count);
-        r.MeanIntercept = ToDouble(static_cast<ext>(r.MeanIntercept) / r.Count);
-        r.NearIdentity =
-            r.MeanSlope < 1.2 && r.MeanSlope > 0.8333 &&
-            std::fabs(r.MeanIntercept) < 0.1L * (static_cast<ext>(r.AllXMax) + r.AllYMax);
-
-        r.PlotXMin = r.AllXMin;
-        r.PlotXMax = r.AllXMax > PlotLimit ? PlotLimit : r.AllXMax;
-        if (!(r.PlotXMin > 0) || static_cast<ext>(r.PlotXMax) / r.PlotXMin > PlotSpanRatio) {
-            r.PlotXMin = -1;
-        }
-        r.PlotYMin = r.FitYMin < 0 ? 0 : r.FitYMin;
-        r.PlotYMax = r.FitYMax > PlotLimit ? PlotLimit : r.FitYMax;
-        if (r.PlotYMax > 1.3L * r.AllYMax) {
-            r.PlotYMax = r.AllYMax;
-        }
-        if (!(r.FitYMin > 0) || static_cast<ext>(r.FitYMax) / r.FitYMin > PlotSpanRatio) {
-            r.PlotYMin = -1;
-        }
-        if (r.NearIdentity) {
-            const double larger = r.PlotXMax > r.PlotYMax ? r.PlotXMax : r.PlotYMax;
-            r.PlotXMax = larger;
-            r.PlotYMax = larger;
-        }
-        results.LinesZeroOrigin = r.PlotXMin < 0 && r.PlotYMin < 0;
+        FinishSampledLines(m_results, YSpanTest::FittedValues);
+        results.LinesZeroOrigin = m_results.PlotXMin < 0 && m_results.PlotYMin < 0;
     }
 
     const ImportedData* m_imported;

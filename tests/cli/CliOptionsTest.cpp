@@ -124,6 +124,15 @@ TEST(ParseCliOptions, RefusesOutOfRangeAndMalformedValuesNamingTheOption) {
         {{"vfcheck", "--dump-fits", "f.tsv"}, "--dump-fits"},
         {{"vfcheck", "--tab", "both"}, "--tab"},
         {{"simulate"}, "command"},
+        {{"visualise"}, "--vis-n"},
+        {{"visualise", "--vis-n", "2"}, "--vis-n"},
+        {{"visualise", "--vis-n", "5001"}, "--vis-n"},
+        {{"visualise", "--vis-n", "20", "--vis-sets", "50"}, "--vis-sets"},
+        {{"visualise", "--vis-n", "20", "--run", "both"}, "--run"},
+        {{"visualise", "--vis-n", "20", "--mode", "specified", "--run", "region"}, "--run"},
+        {{"power", "--vis-n", "20"}, "--vis-n"},
+        {{"power", "--no-also"}, "--no-also"},
+        {{"accuracy", "--dump-outlines", "o.tsv"}, "--dump-outlines"},
     };
     for (const Case& c : cases) {
         const auto parsed = ParseCliOptions(c.Args);
@@ -131,6 +140,28 @@ TEST(ParseCliOptions, RefusesOutOfRangeAndMalformedValuesNamingTheOption) {
         EXPECT_NE(parsed.Error.find(c.Named), std::string::npos) << parsed.Error;
         EXPECT_EQ(parsed.Error.find('\n'), std::string::npos) << parsed.Error;
     }
+}
+
+TEST(ParseCliOptions, VisualiseTakesThePowerDesignAndItsRun) {
+    const auto parsed = ParseCliOptions({"visualise", "--actual-slope", "1.2", "--vis-n", "40",
+                                         "--vis-sets", "1000", "--run", "region", "--no-also",
+                                         "--dump-vis", "v.tsv", "--dump-outlines", "o.tsv"});
+    ASSERT_TRUE(parsed.Ok) << parsed.Error;
+    const auto& o = parsed.Options;
+    EXPECT_EQ(o.Command, kvor::cli::Command::Visualise);
+    EXPECT_EQ(o.Tab, kvor::cli::Tab::Power);
+    EXPECT_EQ(o.Design.ActualSlope, 1.2);
+    EXPECT_EQ(o.Vis.VisN, 40);
+    EXPECT_EQ(o.Vis.VisSets, 1000);
+    EXPECT_EQ(o.Vis.Run, kvor::VisRunKind::Region);
+    EXPECT_TRUE(o.Vis.NoAlso);
+    EXPECT_EQ(o.Vis.DumpVis, "v.tsv");
+    EXPECT_EQ(o.Vis.DumpOutlines, "o.tsv");
+    const auto defaults = ParseCliOptions({"visualise", "--vis-n", "3"});
+    ASSERT_TRUE(defaults.Ok);
+    EXPECT_EQ(defaults.Options.Vis.VisSets, 250);
+    EXPECT_EQ(defaults.Options.Vis.Run, kvor::VisRunKind::Intervals);
+    EXPECT_FALSE(defaults.Options.Vis.NoAlso);
 }
 
 TEST(ParseCliOptions, ImportOptionsSwitchTheDataSource) {

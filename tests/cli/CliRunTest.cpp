@@ -227,3 +227,69 @@ TEST_F(CliRunFiles, ImportedPoolLimitsDataSetsTimesNBeforeARun) {
         }
     }
 }
+
+TEST(RunCli, VisualiseReportsCountsOfWhatItComputed) {
+    const CliResult both = RunKvorCli({"visualise", "--actual-slope", "1.05", "--vis-n", "30",
+                                       "--vis-sets", "10", "--seed", "7", "--json"});
+    EXPECT_EQ(both.Status, 0);
+    EXPECT_NE(both.Out.find("\"completed\":true,\"refused\":null"), std::string::npos);
+    EXPECT_NE(both.Out.find("\"seed\":7"), std::string::npos);
+    EXPECT_EQ(both.Out.find("\"none\":null"), std::string::npos);
+    EXPECT_EQ(both.Out.find("\"region_detected\":null"), std::string::npos);
+
+    const CliResult alone = RunKvorCli(
+        {"visualise", "--vis-n", "30", "--vis-sets", "10", "--seed", "7", "--no-also", "--json"});
+    EXPECT_EQ(alone.Status, 0);
+    EXPECT_NE(alone.Out.find("\"region_not_detected\":null,\"region_detected\":null"),
+              std::string::npos);
+    EXPECT_NE(alone.Out.find("\"region_slope\":null"), std::string::npos);
+    EXPECT_NE(alone.Out.find("\"CRDetectionLabel1\":\"\""), std::string::npos);
+
+    const CliResult text = RunKvorCli(
+        {"visualise", "--vis-n", "30", "--vis-sets", "10", "--seed", "7", "--run", "region"});
+    EXPECT_EQ(text.Status, 0);
+    const std::vector<std::string> lines = Lines(text.Out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("Detection Success:", 0), 0u);
+    EXPECT_EQ(lines[1].rfind("{Detection by Confidence Intervals: ", 0), 0u);
+}
+
+TEST(RunCli, VisualiseRefusalsAndUnfinishedRuns) {
+    // Errors so small over so wide a range that the fitted slopes hardly differ.
+    const CliResult unplottable = RunKvorCli({"visualise", "--variance", "0.000001", "--xmin", "10",
+                                              "--xmax", "100000", "--actual-slope", "1", "--vis-n",
+                                              "10", "--vis-sets", "10", "--seed", "1", "--json"});
+    EXPECT_EQ(unplottable.Status, 3);
+    EXPECT_NE(unplottable.Out.find("\"completed\":false,\"refused\":\"The Slope, Intercept "
+                                   "values obtained in this simulation run are unsuitable for "
+                                   "plotting."),
+              std::string::npos);
+    EXPECT_NE(unplottable.Out.find("\"none\":null"), std::string::npos);
+    const CliResult refused =
+        RunKvorCli({"visualise", "--vis-n", "10", "--xmin", "50", "--xmax", "40", "--json"});
+    EXPECT_EQ(refused.Status, 4);
+}
+
+TEST_F(CliRunFiles, VisualiseDumpsSetsAndOutlines) {
+    const CliResult r =
+        RunKvorCli({"visualise", "--vis-n", "12", "--vis-sets", "10", "--seed", "4", "--no-also",
+                    "--dump-vis", PathOf("vis.tsv"), "--dump-outlines", PathOf("outlines.tsv")});
+    EXPECT_EQ(r.Status, 0);
+    const std::vector<std::string> vis = Lines(ReadFile(PathOf("vis.tsv")));
+    ASSERT_EQ(vis.size(), 11u);
+    EXPECT_EQ(vis[0], "set\tslope\tintercept\tslope_low\tslope_high\tintercept_low\t"
+                      "intercept_high\tbias\tregion_detected");
+    EXPECT_EQ(vis[1].rfind("1\t", 0), 0u);
+    EXPECT_EQ(vis[10].back(), '\t'); // regions were not computed
+    // Without regions the outline dump has its heading only.
+    EXPECT_EQ(Lines(ReadFile(PathOf("outlines.tsv"))).size(), 1u);
+
+    const CliResult region =
+        RunKvorCli({"visualise", "--vis-n", "12", "--vis-sets", "10", "--seed", "4", "--run",
+                    "region", "--dump-outlines", PathOf("outlines.tsv")});
+    EXPECT_EQ(region.Status, 0);
+    const std::vector<std::string> outlines = Lines(ReadFile(PathOf("outlines.tsv")));
+    ASSERT_EQ(outlines.size(), 1u + 10u * 202u);
+    EXPECT_EQ(outlines[202].rfind("1\t202\t", 0), 0u);
+    EXPECT_EQ(outlines[203].rfind("2\t1\t", 0), 0u);
+}

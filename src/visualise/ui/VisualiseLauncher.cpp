@@ -1,0 +1,59 @@
+#include "visualise/ui/VisualiseLauncher.h"
+
+#include "app/HelpContext.h"
+#include "app/HelpSystem.h"
+#include "app/KVORMainForm.h"
+#include "app/MainContext.h"
+#include "app/PowerTab.h"
+#include "studies/DetectionPanels.h"
+#include "visualise/ui/KVORVisualise.h"
+#include "visualise/ui/VisualiseSetup.h"
+
+#include <QCursor>
+
+namespace kvor {
+
+namespace {
+
+int SuggestedFor(const DetectionSide& side, char separator) {
+    return SuggestedN(PanelTexts(side.AnswerStore, side.Totals, separator).RequiredN.c_str());
+}
+
+} // namespace
+
+void ConnectHelp(TKVORVisualise& dialog, THelpSystem& help) {
+    QObject::connect(&dialog, &TKVORVisualise::HelpRequested, &help,
+                     [&help](int topic) { help.ShowTopic(topic); });
+    // A right click on a control shows its popup text, as on the main window.
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        if (HelpContextOf(control) == 0) {
+            continue;
+        }
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(control, &QWidget::customContextMenuRequested, &help,
+                         [&help, control] { help.ShowPopup(control, QCursor::pos()); });
+    }
+}
+
+VisualiseSetup VisualiseSetupOf(const TPowerTab& tab, const MainContext& context) {
+    VisualiseSetup setup;
+    setup.Design = tab.ReadStudyDesign();
+    setup.Imported = tab.Generating() ? nullptr : &tab.ImportedData();
+    setup.DecimalSeparator = context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    setup.SuggestedIntervalsN = SuggestedFor(tab.Results().Intervals, setup.DecimalSeparator);
+    setup.SuggestedRegionN = SuggestedFor(tab.Results().Region, setup.DecimalSeparator);
+    return setup;
+}
+
+void PVisualiseButtonClick(TPowerTab& tab, MainContext& context) {
+    QWidget* window = tab.window();
+    window->setEnabled(false);
+    TKVORVisualise dialog(VisualiseSetupOf(tab, context), context, window);
+    window->setEnabled(true);
+    if (auto* main = qobject_cast<TKVORMain*>(window)) {
+        ConnectHelp(dialog, main->Help());
+    }
+    dialog.exec();
+}
+
+} // namespace kvor
