@@ -1,6 +1,7 @@
 #include "visualise/ui/KVORVisualise.h"
 
 #include "app/ControlFactory.h"
+#include "engine/DesignLimits.h"
 #include "app/HelpContext.h"
 #include "app/MainContext.h"
 #include "app/MainTexts.h"
@@ -126,7 +127,7 @@ QGroupBox* TKVORVisualise::BuildGroup(Group& g, const QString& prefix,
     g.Box->setObjectName(prefix + "GroupBox");
     auto* grid = new QGridLayout(g.Box);
     g.NLabel = Label(g.Box, prefix + "NLabel", nText);
-    g.Spin = SpinEdit(g.Box, m_context, prefix + "SpinEdit", 3, 5000, 4, 100, help);
+    g.Spin = SpinEdit(g.Box, m_context, prefix + "SpinEdit", DesignField::N, help);
     g.NLabel->setBuddy(g.Spin);
     g.Also = Check(g.Box, alsoName, alsoText, help + 1);
     g.Also->setChecked(true);
