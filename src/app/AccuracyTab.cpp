@@ -7,7 +7,9 @@
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
+#include "app/SampleLinesOpener.h"
 #include "app/VarianceGroup.h"
+#include "graphs/SampleLinesModel.h"
 #include "platform/MessageService.h"
 
 #include <QCheckBox>
@@ -164,7 +166,8 @@ QWidget* TAccuracyTab::BuildResults() {
     }
     m_linesButton = ControlFactory::Button(group, "ALinesButton", MainTexts::ViewResults, 281);
     m_linesButton->setEnabled(false);
-    ComingLater(m_linesButton);
+    connect(m_linesButton, &QPushButton::clicked, this,
+            [this] { ALinesButtonClick(*this, m_context); });
     fits->addWidget(m_linesButton, r, 0, 1, 2, Qt::AlignLeft);
     fits->setRowStretch(r + 1, 1);
     m_resultLabels << m_linesButton;
@@ -331,6 +334,8 @@ void TAccuracyTab::FinishRun(bool interactive) {
     MessageService& messages = m_context.Messages();
     if (m_outcome.End == RunEnd::Completed && m_outcome.Results) {
         ShowResults(m_outcome.Results->Panels);
+        SetLinesOptionsAfterRun(m_context.Output().DesignOptions,
+                                m_outcome.Results->LinesZeroOrigin);
         AReopen(true);
         if (interactive && m_beepCheck->isChecked()) {
             messages.MessageBeep();
