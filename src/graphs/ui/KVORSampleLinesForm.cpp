@@ -70,8 +70,10 @@ QComboBox* ColourBox(QWidget* parent, const QString& name) {
     for (const RgbColour c : StandardColours) {
         QPixmap swatch(24, 12);
         swatch.fill(ToQColor(c));
-        box->addItem(QIcon(swatch), ToQColor(c).name(), ToQColor(c));
+        box->addItem(QIcon(swatch), QString(), ToQColor(c));
+        box->setItemData(box->count() - 1, ToQColor(c).name(), Qt::ToolTipRole);
     }
+    box->setIconSize(QSize(24, 12));
     return box;
 }
 
@@ -80,7 +82,7 @@ void SelectColour(QComboBox* box, RgbColour colour) {
     if (index < 0) {
         QPixmap swatch(24, 12);
         swatch.fill(ToQColor(colour));
-        box->addItem(QIcon(swatch), ToQColor(colour).name(), ToQColor(colour));
+        box->addItem(QIcon(swatch), QString(), ToQColor(colour));
         index = box->count() - 1;
     }
     box->setCurrentIndex(index);
@@ -208,16 +210,20 @@ void TKVORSampleLines::BuildControls() {
     QPushButton* close = Button(this, "CloseButton", "Close", 0);
     QPushButton* help = Button(this, "HelpButton", "&Help", 0);
     SetHelpContext(help, 1000);
-    auto* buttons = new QVBoxLayout;
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
     buttons->addWidget(close);
     buttons->addWidget(help);
+    auto* outputColumn = new QVBoxLayout;
+    outputColumn->addWidget(m_outputGroup);
+    outputColumn->addLayout(buttons);
 
     auto* controls = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{typeGroup, colourGroup, optionGroup,
-                                                      sizeGroup, m_outputGroup}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{typeGroup, colourGroup, optionGroup, sizeGroup}) {
         controls->addWidget(w);
     }
-    controls->addLayout(buttons);
+    controls->addLayout(outputColumn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_regImage, 1);
     layout->addLayout(controls);
