@@ -12,6 +12,7 @@ namespace kvor::cli {
 
 enum class Command { Help, Accuracy, Power, Check };
 enum class Tab { Accuracy, Power };
+enum class PlotKind { Lines, ParameterSpace };
 
 struct CliOptions {
     kvor::cli::Command Command = Command::Help;
@@ -24,6 +25,11 @@ struct CliOptions {
     std::optional<std::string> ImportFile;
     FieldSeparator Separator;
     kvor::cli::Tab Tab = Tab::Accuracy;
+    // The sampling-lines picture of the run: --plot, --plot-out and its format (bmp, emf, png,
+    // pdf), given or taken from the extension.
+    std::optional<PlotKind> Plot;
+    std::optional<std::string> PlotOut;
+    std::string PlotFormat;
 };
 
 struct CliParse {

@@ -22,15 +22,18 @@ constexpr int ScreenPixelsPerInch = 96;
 constexpr int DotsPerMeter96 = 3780;
 constexpr int ScreenMargin = 3;
 
-// Fits the graph into the painter's W x H device and draws it; the last measurement (of the
-// shrunk graph, when it was shrunk) is the layout drawn.
-void FitAndDraw(TGraph& graph, QPainter& painter, int W, int H, int marginPercent) {
+} // namespace
+
+// The last measurement (of the shrunk graph, when it was shrunk) is the layout drawn.
+void DrawFitted(TGraph& graph, QPainter& painter, int W, int H, int marginPercent) {
     const QPaintDevice& device = *painter.device();
     const PictureFit fit = FitGraphIntoPicture(W, H, marginPercent, [&](int Wg) {
         return graph.GetGraphHeight(device, GraphUnit(Wg), Wg, 0);
     });
     graph.DrawGraph(painter, W, fit.Top, fit.Left, 0, fit.Unit, fit.GraphHeight, fit.GraphWidth, H);
 }
+
+namespace {
 
 QImage DrawnBitmap(TGraph& graph, int W, int H, int marginPercent) {
     QImage image(std::max(W, 1), std::max(H, 1), QImage::Format_RGB32);
@@ -41,7 +44,7 @@ QImage DrawnBitmap(TGraph& graph, int W, int H, int marginPercent) {
     image.setDotsPerMeterY(DotsPerMeter96);
     {
         QPainter painter(&image);
-        FitAndDraw(graph, painter, image.width(), image.height(), marginPercent);
+        DrawFitted(graph, painter, image.width(), image.height(), marginPercent);
     }
     return image;
 }
@@ -68,7 +71,7 @@ QByteArray RenderMetafile(TGraph& graph, int W, int H, int marginPercent) {
         if (!painter.isActive()) {
             return {};
         }
-        FitAndDraw(graph, painter, W, H, marginPercent);
+        DrawFitted(graph, painter, W, H, marginPercent);
     }
     return device.Bytes();
 }

@@ -6,12 +6,17 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+
 namespace kvor {
 
 class ClipboardService;
 class PrinterService;
 class TGraph;
 struct GraphOptions;
+
+// Fits the graph into the painter's W x H device with margin m percent and draws it.
+void DrawFitted(TGraph& graph, QPainter& painter, int W, int H, int marginPercent);
 
 // The screen picture: the graph fitted at 94 % into W x H with the on-screen flag set; the
 // layout becomes the screen geometry.
