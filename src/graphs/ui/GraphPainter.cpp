@@ -1,6 +1,7 @@
 #include "graphs/ui/GraphPainter.h"
 
 #include "graphs/AxisScale.h"
+#include "graphs/AxisTicks.h"
 #include "graphs/PrintLayout.h"
 #include "graphs/SampleLinesModel.h"
 
@@ -106,8 +107,8 @@ void GraphPainter::DrawAxes(const QString& xTitle, const QString& yTitle, const 
     const int axisY = m_frame.AxisY();
     m_painter.drawLine(plotLeft, m_frame.PlotTop(), plotLeft, axisY);
     m_painter.drawLine(plotLeft, axisY, plotLeft + m_frame.PlotWidth(), axisY);
-    DrawXAxis();
-    DrawYAxis();
+    DrawTicks(true);
+    DrawTicks(false);
 
     const int d = Unit();
     const int major = m_options.MajorTickLength;
@@ -128,86 +129,40 @@ void GraphPainter::DrawAxes(const QString& xTitle, const QString& yTitle, const 
     m_painter.restore();
 }
 
-void GraphPainter::DrawXAxis() {
-    const AxisScale& axis = m_geometry.XAxis;
-    const AxisGeometry& a = m_geometry.Layout.X;
-    if (axis.Intervals <= 0) {
-        return;
-    }
+void GraphPainter::DrawTicks(bool horizontal) {
+    const AxisScale& axis = horizontal ? m_geometry.XAxis : m_geometry.YAxis;
+    const AxisTicks ticks = TickOffsets(horizontal ? m_geometry.Layout.X : m_geometry.Layout.Y,
+                                        axis, m_options.MinorTickMarks);
     const int d = Unit();
-    const int major = Rnd(static_cast<long double>(d) * m_options.MajorTickLength / 72);
-    const int minor = Rnd(static_cast<long double>(d) * m_options.MinorTickLength / 72);
-    const int step = a.ScaleLength / axis.Intervals;
-    const int x0 = m_frame.PlotLeft();
-    const int y = m_frame.AxisY();
-    const bool gap = a.Gap > 0;
-    const QColor text = GraphQColour(m_options.GraphColour, m_options);
-    for (int k = 0; k <= axis.Intervals; ++k) {
-        const int x = x0 + a.Gap + k * step;
-        if (k == 0 && !gap) {
-            continue;
-        }
-        m_painter.setPen(AxisPenOf());
-        m_painter.drawLine(x, y, x, y + major);
-        m_painter.setPen(text);
-        DrawText(QString::fromStdString(FormatAxisLabel(AxisTick(axis, k), axis, m_separator)), x,
-                 y + Div72(d, m_options.MajorTickLength + 1), FontRole::TickLabels,
-                 Qt::AlignHCenter);
-    }
-    if (!m_options.MinorTickMarks || axis.MinorTicks < 2) {
-        return;
-    }
+    const int major = PointsToPixels(d, m_options.MajorTickLength);
+    const int minor = PointsToPixels(d, m_options.MinorTickLength);
+    const QPoint origin(m_frame.PlotLeft(), m_frame.AxisY());
+    // A point `along` the axis from the plot edge and `out` pixels outside the plot.
+    const auto at = [&](int along, int out) {
+        return horizontal ? QPoint(origin.x() + along, origin.y() + out)
+                          : QPoint(origin.x() - out, origin.y() - along);
+    };
     m_painter.setPen(AxisPenOf());
-    for (int k = gap ? -1 : 0; k < axis.Intervals; ++k) {
-        for (int j = 1; j < axis.MinorTicks; ++j) {
-            const int offset =
-                a.Gap + k * step + Rnd(static_cast<long double>(j) * step / axis.MinorTicks);
-            if (offset > 0) {
-                m_painter.drawLine(x0 + offset, y, x0 + offset, y + minor);
-            }
-        }
+    for (const int offset : ticks.Major) {
+        m_painter.drawLine(at(offset, 0), at(offset, major));
     }
-}
-
-void GraphPainter::DrawYAxis() {
-    const AxisScale& axis = m_geometry.YAxis;
-    const AxisGeometry& a = m_geometry.Layout.Y;
-    if (axis.Intervals <= 0) {
-        return;
+    for (const int offset : ticks.Minor) {
+        m_painter.drawLine(at(offset, 0), at(offset, minor));
     }
-    const int d = Unit();
-    const int major = Rnd(static_cast<long double>(d) * m_options.MajorTickLength / 72);
-    const int minor = Rnd(static_cast<long double>(d) * m_options.MinorTickLength / 72);
-    const int step = a.ScaleLength / axis.Intervals;
-    const int x = m_frame.PlotLeft();
-    const int y0 = m_frame.AxisY();
-    const bool gap = a.Gap > 0;
-    const QColor text = GraphQColour(m_options.GraphColour, m_options);
-    const QFontMetrics labels(m_fonts[static_cast<std::size_t>(FontRole::TickLabels)],
-                              m_painter.device());
-    for (int k = 0; k <= axis.Intervals; ++k) {
-        const int y = y0 - a.Gap - k * step;
-        if (k == 0 && !gap) {
-            continue;
-        }
-        m_painter.setPen(AxisPenOf());
-        m_painter.drawLine(x - major, y, x, y);
-        m_painter.setPen(text);
-        DrawText(QString::fromStdString(FormatAxisLabel(AxisTick(axis, k), axis, m_separator)),
-                 x - Div72(d, m_options.MajorTickLength + 3), y - labels.height() / 2,
-                 FontRole::TickLabels, Qt::AlignRight);
-    }
-    if (!m_options.MinorTickMarks || axis.MinorTicks < 2) {
-        return;
-    }
-    m_painter.setPen(AxisPenOf());
-    for (int k = gap ? -1 : 0; k < axis.Intervals; ++k) {
-        for (int j = 1; j < axis.MinorTicks; ++j) {
-            const int offset =
-                a.Gap + k * step + Rnd(static_cast<long double>(j) * step / axis.MinorTicks);
-            if (offset > 0) {
-                m_painter.drawLine(x - minor, y0 - offset, x, y0 - offset);
-            }
+    m_painter.setPen(GraphQColour(m_options.GraphColour, m_options));
+    const int labelHeight =
+        QFontMetrics(m_fonts[static_cast<std::size_t>(FontRole::TickLabels)], m_painter.device())
+            .height();
+    for (std::size_t i = 0; i < ticks.Major.size(); ++i) {
+        const QString label = QString::fromStdString(
+            FormatAxisLabel(AxisTick(axis, ticks.MajorIndex[i]), axis, m_separator));
+        if (horizontal) {
+            const QPoint top = at(ticks.Major[i], Div72(d, m_options.MajorTickLength + 1));
+            DrawText(label, top.x(), top.y(), FontRole::TickLabels, Qt::AlignHCenter);
+        } else {
+            const QPoint end = at(ticks.Major[i], Div72(d, m_options.MajorTickLength + 3));
+            DrawText(label, end.x(), end.y() - labelHeight / 2, FontRole::TickLabels,
+                     Qt::AlignRight);
         }
     }
 }

@@ -61,8 +61,8 @@ public:
     int Unit() const { return m_geometry.Layout.Unit; }
 
 private:
-    void DrawXAxis();
-    void DrawYAxis();
+    // Ticks and labels of the X axis (horizontal) or the Y axis.
+    void DrawTicks(bool horizontal);
     void DrawText(const QString& text, int x, int top, FontRole role, Qt::Alignment horizontal);
     QPen AxisPenOf() const;
 
