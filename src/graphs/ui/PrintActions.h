@@ -16,9 +16,8 @@ bool PrinterPreCheck(PrinterService& printer);
 // used; 0: no usable printer.
 int CheckPrinter(PrinterService& printer);
 
-// Printer Setup: nothing at all without a printer; the set-up dialog otherwise, and the warning
-// when it could not be shown. afterDialog runs once the dialog has been dealt with (repaint,
-// help hook).
+// Printer Setup: nothing at all without a printer; the set-up dialog otherwise (then `parent` is
+// repainted), and the warning when it could not be shown.
 void PrinterSetupAction(GraphOutputContext& output, QWidget* parent);
 
 // Print up to the printing itself: the printer checks and their messages, PrintState = code and
