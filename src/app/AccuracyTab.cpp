@@ -7,10 +7,12 @@
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
+#include "app/SampleLinesOpener.h"
 #include "app/VarianceGroup.h"
 #include "app/WidgetHelpers.h"
 #include "engine/DesignLimits.h"
 #include "engine/DigitCount.h"
+#include "graphs/SampleLinesModel.h"
 #include "platform/MessageService.h"
 
 #include <QCheckBox>
@@ -161,7 +163,8 @@ QWidget* TAccuracyTab::BuildResults() {
     }
     m_linesButton = ControlFactory::Button(group, "ALinesButton", MainTexts::ViewResults, 281);
     m_linesButton->setEnabled(false);
-    ComingLater(m_linesButton);
+    connect(m_linesButton, &QPushButton::clicked, this,
+            [this] { ALinesButtonClick(*this, m_context); });
     fits->addWidget(m_linesButton, r, 0, 1, 2, Qt::AlignLeft);
     fits->setRowStretch(r + 1, 1);
     m_resultLabels << m_linesButton;
@@ -301,6 +304,7 @@ const FailedSet* TAccuracyTab::RunFailure() const {
 
 void TAccuracyTab::ShowCompletedRun() {
     ShowResults(m_outcome.Results->Panels);
+    SetLinesOptionsAfterRun(m_context.Output().DesignOptions, m_outcome.Results->LinesZeroOrigin);
     AReopen(true);
 }
 

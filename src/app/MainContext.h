@@ -1,10 +1,13 @@
 #pragma once
 
+#include "graphs/ui/GraphOutputContext.h"
+
 #include <QChar>
 #include <QObject>
 #include <QString>
 
 #include <atomic>
+#include <memory>
 
 namespace kvor {
 
@@ -17,7 +20,9 @@ class MainContext : public QObject {
     Q_OBJECT
 
 public:
-    explicit MainContext(MessageService& messages) : m_messages(messages) {}
+    explicit MainContext(MessageService& messages)
+        : m_messages(messages),
+          m_output(std::make_unique<GraphOutputContext>(messages, QString())) {}
 
     bool HandlersActive() const { return m_handlersActive; }
     void SetHandlersActive(bool active) { m_handlersActive = active; }
@@ -43,7 +48,13 @@ public:
 
     // The program's folder with a trailing separator.
     const QString& HomeFolder() const { return m_homeFolder; }
-    void SetHomeFolder(const QString& folder) { m_homeFolder = folder; }
+    void SetHomeFolder(const QString& folder) {
+        m_homeFolder = folder;
+        m_output->ExportFolder = folder;
+    }
+
+    // Graph options, export folder, print state and the output services of every graph.
+    GraphOutputContext& Output() const { return *m_output; }
 
 signals:
     void VFGraphStateReset();
@@ -54,6 +65,7 @@ private:
     QChar m_separator = QLatin1Char('.');
     std::atomic<bool> m_abortFlag{false};
     QString m_homeFolder;
+    std::unique_ptr<GraphOutputContext> m_output;
 };
 
 // HandlersActive false for a programmatic change of control values, restored afterwards.

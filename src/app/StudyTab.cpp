@@ -10,6 +10,7 @@
 #include "app/RunThread.h"
 #include "app/VarianceGroup.h"
 #include "app/WidgetHelpers.h"
+#include "app/WindowOutput.h"
 #include "platform/MessageService.h"
 #include "studies/DesignCheck.h"
 #include "studies/FailedSet.h"
@@ -145,10 +146,15 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
         connect(group, &TVarianceGroup::ParaChanged, this,
                 [this, group] { ParaSpinEditChange(*group); });
     }
-    for (QPushButton* later : {m_vfButton, m_importButton, m_pasteButton, m_viewImportButton,
-                               m_copyButton, m_printSetupButton, m_printButton}) {
+    for (QPushButton* later : {m_vfButton, m_importButton, m_pasteButton, m_viewImportButton}) {
         ComingLater(later);
     }
+    connect(m_copyButton, &QPushButton::clicked, this,
+            [this] { ACopyButtonClick(*this, m_context); });
+    connect(m_printSetupButton, &QPushButton::clicked, this,
+            [this] { APrintSetupButtonClick(*this, m_context); });
+    connect(m_printButton, &QPushButton::clicked, this,
+            [this] { APrintButtonClick(*this, m_context); });
     Exclusive(this, {m_generateRadio, m_readRadio});
     Exclusive(this, {m_uniformRadio, m_centralRadio, m_skewedRadio});
     Exclusive(this, {m_olsRadio, m_wlsRadio, m_demingRadio});

@@ -163,6 +163,19 @@ int RunAccuracy(const CliOptions& options, CliStreams& streams) {
             streams.Out << name << ": " << text << '\n';
         }
     }
+    if (options.Plot) {
+        if (!streams.WritePlot) {
+            streams.Err << "kvor-cli: this build draws no pictures\n";
+            return ExitUsage;
+        }
+        const std::string error = streams.WritePlot(
+            {*runResults, options.Design, *options.Plot == PlotKind::ParameterSpace,
+             results.LinesZeroOrigin, *options.PlotOut, options.PlotFormat});
+        if (!error.empty()) {
+            streams.Err << "kvor-cli: " << error << '\n';
+            return ExitUsage;
+        }
+    }
     return dumps.Failed() ? ExitUsage : ExitOk;
 }
 

@@ -1,6 +1,8 @@
 #include "cli/CliOptions.h"
 
 #include <algorithm>
+#include <cctype>
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -271,6 +273,18 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
         {"--dump-outlines", [](CliOptions& o, const std::string& v) { o.Vis.DumpOutlines = v; }},
         {"--separator",
          [](CliOptions& o, const std::string& v) { o.Separator = ParseSeparator(v); }},
+        {"--plot",
+         [](CliOptions& o, const std::string& v) {
+             o.Plot = Choice<PlotKind>(
+                 "--plot", v, {{"lines", PlotKind::Lines}, {"params", PlotKind::ParameterSpace}});
+         }},
+        {"--plot-out", [](CliOptions& o, const std::string& v) { o.PlotOut = v; }},
+        {"--plot-format",
+         [](CliOptions& o, const std::string& v) {
+             o.PlotFormat = Choice<std::string>(
+                 "--plot-format", v,
+                 {{"bmp", "bmp"}, {"emf", "emf"}, {"png", "png"}, {"pdf", "pdf"}});
+         }},
     };
     return handlers;
 }
@@ -289,8 +303,8 @@ kvor::cli::Command ParseCommand(const std::string& word) {
 }
 
 void CheckOptionFitsCommand(const std::string& option, kvor::cli::Command command) {
-    const bool accuracyOnly =
-        option == "--dump-sets" || option == "--dump-fits" || option == "--export-failed";
+    const bool accuracyOnly = option == "--dump-sets" || option == "--dump-fits" ||
+                              option == "--export-failed" || option.starts_with("--plot");
     if (accuracyOnly && command != Command::Accuracy) {
         throw Failure{option + ": only the accuracy command takes this option"};
     }
@@ -315,6 +329,29 @@ void CheckVisualiseOptions(const CliOptions& o) {
     if (o.Design.EstimationMode == EstimationMode::SpecifiedN && o.Vis.Run == VisRunKind::Region) {
         throw Failure{"--run: with --mode specified only the intervals run exists"};
     }
+}
+
+// --plot and --plot-out come together; the format follows the extension unless given.
+void CompletePlotOptions(CliOptions& o) {
+    if (o.Plot.has_value() != o.PlotOut.has_value()) {
+        throw Failure{o.Plot ? "--plot: needs --plot-out FILE"
+                             : "--plot-out: needs --plot lines|params"};
+    }
+    if (!o.PlotOut || !o.PlotFormat.empty()) {
+        return;
+    }
+    const std::string& file = *o.PlotOut;
+    const auto dot = file.find_last_of('.');
+    const auto slash = file.find_last_of('/');
+    std::string extension = dot == std::string::npos || (slash != std::string::npos && dot < slash)
+                                ? std::string()
+                                : file.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension != "bmp" && extension != "emf" && extension != "png" && extension != "pdf") {
+        throw Failure{"--plot-out: the extension does not say bmp|emf|png|pdf; give --plot-format"};
+    }
+    o.PlotFormat = extension;
 }
 
 } // namespace
@@ -365,6 +402,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
             handler->second(result.Options, args[++i]);
         }
         CheckVisualiseOptions(result.Options);
+        CompletePlotOptions(result.Options);
         result.Ok = true;
     } catch (const Failure& failure) {
         result.Error = failure.Message;

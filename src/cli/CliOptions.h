@@ -13,6 +13,7 @@ namespace kvor::cli {
 
 enum class Command { Help, Version, Accuracy, Power, Check, VFCheck, Visualise };
 enum class Tab { Accuracy, Power };
+enum class PlotKind { Lines, ParameterSpace };
 
 inline constexpr int MaxThreads = 256;
 
@@ -42,6 +43,11 @@ struct CliOptions {
     FieldSeparator Separator;
     kvor::cli::Tab Tab = Tab::Accuracy;
     VisualiseOptions Vis;
+    // The sampling-lines picture of the run: --plot, --plot-out and its format (bmp, emf, png,
+    // pdf), given or taken from the extension.
+    std::optional<PlotKind> Plot;
+    std::optional<std::string> PlotOut;
+    std::string PlotFormat;
 };
 
 struct CliParse {

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <string>
+
+namespace kvor {
+struct RunResults;
+struct StudyDesign;
+} // namespace kvor
 
 namespace kvor::cli {
 
@@ -12,10 +19,22 @@ inline constexpr int ExitSetFailed = 3;
 inline constexpr int ExitDesignRefused = 4;
 inline constexpr int ExitImportRefused = 5;
 
+// What a picture of the run needs; the writer returns why it failed, or nothing.
+struct PlotRequest {
+    const RunResults& Results;
+    const StudyDesign& Design;
+    bool ParameterSpace = false;
+    bool ZeroOrigin = false;
+    std::string File;
+    std::string Format;
+};
+using PlotWriter = std::function<std::string(const PlotRequest&)>;
+
 struct CliStreams {
     std::ostream& Out;
     std::ostream& Err;
     bool ShowProgress = false; // stderr is a terminal
+    PlotWriter WritePlot;      // empty in a build without pictures
 };
 
 // Carries out a parsed command line; returns the exit status.

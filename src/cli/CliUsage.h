@@ -4,6 +4,7 @@ namespace kvor::cli {
 
 inline constexpr const char* Usage =
     R"(usage: kvor-cli accuracy [design options] [--json] [--dump-sets FILE] [--dump-fits FILE] [--export-failed FILE]
+                         [--plot lines|params --plot-out FILE [--plot-format bmp|emf|png|pdf]]
        kvor-cli power    [design options] [--json]
        kvor-cli check    [design options] [--tab accuracy|power]
        kvor-cli vfcheck  [design options] [--tab accuracy|power] [--json]
@@ -39,6 +40,9 @@ Design options (defaults are the main window's):
   --mode auto|specified                  (auto)
   --detection 80|90|95                   (90)
   --significance 0.05|0.01               (0.05)
+
+Pictures: --plot draws the sampling lines or the parameter space of the run, 1920 x 1440 as the
+plot window exports it with the default graph options; the format follows the extension.
 
 Exit status: 0 done, 2 bad command line, 3 a data set failed or a visualisation did not
 complete, 4 design refused, 5 import refused.

@@ -66,6 +66,7 @@ struct GraphOptions {
     RgbColour DetectedColour{0, 128, 0};
 
     int FontSize(FontRole role) const { return FontSizes[static_cast<int>(role)]; }
+    friend bool operator==(const GraphOptions&, const GraphOptions&) = default;
 };
 
 // The instance of the variance-function and sampling-lines dialogs, with its defaults.

@@ -185,3 +185,33 @@ TEST(ParseCliOptions, VFCheckTakesTheTabTheDesignAndJson) {
     EXPECT_EQ(parsed.Options.Design.XVariance.Form, 3);
     EXPECT_EQ(parsed.Options.Design.XVariance.J, 1.5);
 }
+
+TEST(ParseCliOptions, PlotOptionsTakeTheFormatFromTheExtensionUnlessGiven) {
+    struct Case {
+        std::vector<std::string> args;
+        bool ok;
+        std::string format;
+    };
+    const Case cases[] = {
+        {{"accuracy", "--plot", "lines", "--plot-out", "a/b.EMF"}, true, "emf"},
+        {{"accuracy", "--plot", "params", "--plot-out", "x.png"}, true, "png"},
+        {{"accuracy", "--plot", "lines", "--plot-out", "x.txt", "--plot-format", "pdf"},
+         true,
+         "pdf"},
+        {{"accuracy", "--plot", "lines", "--plot-out", "x.txt"}, false, ""},
+        {{"accuracy", "--plot", "lines", "--plot-out", "a.bmp/x"}, false, ""},
+        {{"accuracy", "--plot", "lines"}, false, ""},
+        {{"accuracy", "--plot-out", "x.bmp"}, false, ""},
+        {{"accuracy", "--plot", "curves", "--plot-out", "x.bmp"}, false, ""},
+        {{"power", "--plot", "lines", "--plot-out", "x.bmp"}, false, ""},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseCliOptions(c.args);
+        EXPECT_EQ(parsed.Ok, c.ok) << c.args.back();
+        if (c.ok) {
+            EXPECT_EQ(parsed.Options.PlotFormat, c.format) << c.args.back();
+        } else {
+            EXPECT_NE(parsed.Error.find("--plot"), std::string::npos) << parsed.Error;
+        }
+    }
+}
