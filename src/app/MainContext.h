@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ImportedData.h"
+
 #include <QChar>
 #include <QObject>
 #include <QString>
@@ -40,6 +42,9 @@ public:
     const QString& HomeFolder() const { return m_homeFolder; }
     void SetHomeFolder(const QString& folder) { m_homeFolder = folder; }
 
+    // The working buffer both import dialogs fill; it lives as long as the window.
+    ImportedData& ImportBuffer() { return m_importBuffer; }
+
 signals:
     void VFGraphStateReset();
 
@@ -49,6 +54,7 @@ private:
     QChar m_separator = QLatin1Char('.');
     std::atomic<bool> m_abortFlag{false};
     QString m_homeFolder;
+    ImportedData m_importBuffer;
 };
 
 // HandlersActive false for a programmatic change of control values, restored afterwards.

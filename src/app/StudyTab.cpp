@@ -3,6 +3,7 @@
 #include "app/ControlFactory.h"
 #include "app/FocusTarget.h"
 #include "app/HelpContext.h"
+#include "app/ImportButtons.h"
 #include "app/MainContext.h"
 #include "app/MainTexts.h"
 #include "app/NumEditRules.h"
@@ -162,10 +163,12 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
         connect(group, &TVarianceGroup::ParaChanged, this,
                 [this, group] { ParaSpinEditChange(*group); });
     }
-    for (QPushButton* later : {m_vfButton, m_importButton, m_pasteButton, m_viewImportButton,
-                               m_copyButton, m_printSetupButton, m_printButton}) {
+    for (QPushButton* later : {m_vfButton, m_copyButton, m_printSetupButton, m_printButton}) {
         ComingLater(later);
     }
+    connect(m_importButton, &QPushButton::clicked, this, [this] { AImportButtonClick(*this); });
+    connect(m_pasteButton, &QPushButton::clicked, this, [this] { APasteButtonClick(*this); });
+    connect(m_viewImportButton, &QPushButton::clicked, this, [this] { PVIButtonClick(*this); });
     Exclusive(this, {m_generateRadio, m_readRadio});
     Exclusive(this, {m_uniformRadio, m_centralRadio, m_skewedRadio});
     Exclusive(this, {m_olsRadio, m_wlsRadio, m_demingRadio});
