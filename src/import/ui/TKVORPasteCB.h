@@ -20,10 +20,11 @@ public:
     void ClipboardChanged();
     void ImportCBButtonClick();
     void ViewCBButtonClick();
+    // The dialog became the active window.
+    void Activated() override;
 
 protected:
     void ImportRefused(const ImportRefusal& refusal, bool readFailed) override;
-    void Activated() override;
     void ReviseRefusal(ImportRefusal& refusal) const override;
 
 private:
