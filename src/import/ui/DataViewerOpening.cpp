@@ -3,10 +3,14 @@
 #include "import/TextFileReader.h"
 #include "import/ui/ClipboardText.h"
 #include "import/ui/ImportDialogTexts.h"
+#include "import/ui/OffThread.h"
 #include "import/ui/TKVORDataViewer.h"
+#include "import/ui/TextLinesView.h"
 
 #include <QApplication>
 #include <QFileInfo>
+
+#include <new>
 
 namespace kvor {
 
@@ -39,17 +43,30 @@ void ShowViewer(TKVORDataViewer* viewer, QWidget* owner) {
 
 FileViewOutcome OpenFileViewer(const DialogServices& services, const QString& path,
                                QWidget* owner) {
-    std::variant<TextLines, ImportRefusal> lines = TextLines();
+    // A large file takes a while to read and index; the windows keep painting meanwhile.
+    std::variant<IndexedLines, ImportRefusal> lines = IndexedLines();
     {
         const BusyOwner busy(owner);
-        lines = LoadTextFileLines(path.toStdString());
+        lines = WhileWindowsPaint([file = path.toStdString()]() {
+            using Outcome = std::variant<IndexedLines, ImportRefusal>;
+            std::variant<TextLines, ImportRefusal> read = LoadTextFileLines(file);
+            if (auto* refusal = std::get_if<ImportRefusal>(&read)) {
+                return Outcome(std::move(*refusal));
+            }
+            try {
+                return Outcome(IndexedLines(std::move(std::get<TextLines>(read))));
+            } catch (const std::bad_alloc&) {
+                return Outcome(
+                    ImportRefusal{ImportRefusalReason::FileUnreadable, ImportBox::Error, {}});
+            }
+        });
     }
     if (auto* refusal = std::get_if<ImportRefusal>(&lines)) {
         return refusal->Reason == ImportRefusalReason::FileNotRead ? FileViewOutcome::NoLine
                                                                    : FileViewOutcome::Unreadable;
     }
     auto* viewer = new TKVORDataViewer(services, TKVORDataViewer::Mode::File, owner);
-    viewer->SetLines(std::move(std::get<TextLines>(lines)));
+    viewer->SetLines(std::move(std::get<IndexedLines>(lines)));
     viewer->setWindowTitle(ImportDialogTexts::FileViewerCaption(
         QFileInfo(path).fileName(), static_cast<qsizetype>(viewer->LineCount())));
     ShowViewer(viewer, owner);
@@ -71,7 +88,7 @@ ClipboardViewOutcome OpenClipboardViewer(const DialogServices& services, QWidget
         return ClipboardViewOutcome::NoLine;
     }
     auto* viewer = new TKVORDataViewer(services, TKVORDataViewer::Mode::Clipboard, owner);
-    viewer->SetLines(std::move(*lines));
+    viewer->SetLines(IndexedLines(std::move(*lines)));
     if (viewer->LineCount() == 0) {
         viewer->deleteLater();
         return ClipboardViewOutcome::NotBuilt;

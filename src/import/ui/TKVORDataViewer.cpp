@@ -59,7 +59,7 @@ TKVORDataViewer::TKVORDataViewer(const DialogServices& services, Mode mode, QWid
     m_closeButton->setFocus(Qt::OtherFocusReason);
 }
 
-void TKVORDataViewer::SetLines(TextLines lines) {
+void TKVORDataViewer::SetLines(IndexedLines lines) {
     m_dataRichEdit->SetLines(std::move(lines));
 }
 
@@ -108,7 +108,7 @@ void TKVORDataViewer::ClipboardChanged() {
         return;
     }
     m_textPresent = true;
-    SetLines(std::move(*lines));
+    SetLines(IndexedLines(std::move(*lines)));
     m_updateFailed = LineCount() == 0;
 }
 

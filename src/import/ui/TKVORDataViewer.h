@@ -11,6 +11,7 @@ class QPushButton;
 namespace kvor {
 
 class TTextLinesView;
+struct IndexedLines;
 
 // Shows a text file or the clipboard text unchanged. In clipboard mode it follows the
 // clipboard while it is open.
@@ -23,7 +24,7 @@ public:
     TKVORDataViewer(const DialogServices& services, Mode mode, QWidget* parent);
 
     Mode ViewerMode() const { return m_mode; }
-    void SetLines(TextLines lines);
+    void SetLines(IndexedLines lines);
     std::size_t LineCount() const;
     TTextLinesView& TextView() const { return *m_dataRichEdit; }
 

@@ -25,24 +25,29 @@ TTextLinesView::TTextLinesView(QWidget* parent) : QAbstractScrollArea(parent) {
     }
 }
 
-void TTextLinesView::SetLines(TextLines lines) {
-    m_lines = std::move(lines);
-    m_starts.clear();
-    m_starts.reserve(m_lines.Count());
-    m_base = nullptr;
-    std::string_view widest;
-    for (std::string_view line : m_lines) {
-        if (m_base == nullptr) {
-            m_base = line.data();
+IndexedLines::IndexedLines(TextLines lines) : Lines(std::move(lines)) {
+    Starts.reserve(Lines.Count());
+    const char* base = Base();
+    std::size_t widest = 0;
+    for (std::string_view line : Lines) {
+        if (line.size() > widest) {
+            widest = line.size();
+            Widest = Starts.size();
         }
-        m_starts.push_back(static_cast<std::uint32_t>(line.data() - m_base));
-        if (line.size() > widest.size()) {
-            widest = line;
-        }
-        m_lastLength = line.size();
+        Starts.push_back(static_cast<std::uint32_t>(line.data() - base));
+        LastLength = line.size();
     }
-    m_widest = fontMetrics().horizontalAdvance(
-        QString::fromUtf8(widest.data(), static_cast<qsizetype>(widest.size())));
+}
+
+const char* IndexedLines::Base() const {
+    return Lines.Count() == 0 ? nullptr : (*Lines.begin()).data();
+}
+
+void TTextLinesView::SetLines(IndexedLines lines) {
+    m_lines = std::move(lines);
+    // A short text moves with its characters, so the base is looked up after the move.
+    m_base = m_lines.Base();
+    m_widest = LineCount() == 0 ? 0 : fontMetrics().horizontalAdvance(LineText(m_lines.Widest));
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     UpdateScrollBars();
@@ -50,13 +55,14 @@ void TTextLinesView::SetLines(TextLines lines) {
 }
 
 void TTextLinesView::Clear() {
-    SetLines(TextLines());
+    SetLines(IndexedLines());
 }
 
 std::string_view TTextLinesView::Line(std::size_t index) const {
-    const std::size_t start = m_starts[index];
+    const std::vector<std::uint32_t>& starts = m_lines.Starts;
+    const std::size_t start = starts[index];
     const std::size_t length =
-        index + 1 < m_starts.size() ? m_starts[index + 1] - start - 1 : m_lastLength;
+        index + 1 < starts.size() ? starts[index + 1] - start - 1 : m_lines.LastLength;
     return {m_base + start, length};
 }
 
@@ -91,7 +97,7 @@ void TTextLinesView::ScrollToBottom() {
 
 void TTextLinesView::UpdateScrollBars() {
     const int page = PageLines();
-    const int count = static_cast<int>(std::min<std::size_t>(m_starts.size(), INT32_MAX));
+    const int count = static_cast<int>(std::min<std::size_t>(LineCount(), INT32_MAX));
     verticalScrollBar()->setRange(0, std::max(0, count - page));
     verticalScrollBar()->setPageStep(page);
     verticalScrollBar()->setSingleStep(1);
@@ -122,7 +128,7 @@ void TTextLinesView::paintEvent(QPaintEvent*) {
     const int x = Margin - horizontalScrollBar()->value();
     const std::size_t first = static_cast<std::size_t>(TopLine());
     const std::size_t last =
-        std::min(m_starts.size(), first + static_cast<std::size_t>(PageLines()) + 1);
+        std::min(LineCount(), first + static_cast<std::size_t>(PageLines()) + 1);
     for (std::size_t i = first; i < last; ++i) {
         const int y = static_cast<int>(i - first) * height + ascent;
         painter.drawText(x, y, LineText(i));

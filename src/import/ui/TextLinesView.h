@@ -10,6 +10,20 @@
 
 namespace kvor {
 
+// Lines with the offset of each, ready for a view; building it may take a while for a large
+// text, so it can be done away from the user-interface thread.
+struct IndexedLines {
+    explicit IndexedLines(TextLines lines = TextLines());
+
+    // The first character of the text; valid as long as Lines is not moved.
+    const char* Base() const;
+
+    TextLines Lines;
+    std::vector<std::uint32_t> Starts; // offset of each line from Base()
+    std::size_t LastLength = 0;
+    std::size_t Widest = 0; // index of the longest line
+};
+
 // A read-only view of a list of text lines that paints only the lines in sight, so a file of
 // any size shows at once. No word wrap; both scroll bars; it never takes the focus.
 class TTextLinesView : public QAbstractScrollArea {
@@ -18,9 +32,9 @@ class TTextLinesView : public QAbstractScrollArea {
 public:
     explicit TTextLinesView(QWidget* parent);
 
-    void SetLines(TextLines lines);
+    void SetLines(IndexedLines lines);
     void Clear();
-    std::size_t LineCount() const { return m_starts.size(); }
+    std::size_t LineCount() const { return m_lines.Starts.size(); }
     QString LineText(std::size_t index) const;
 
     // The first line in sight and how many full lines fit.
@@ -41,10 +55,8 @@ private:
     int LineHeight() const;
     void UpdateScrollBars();
 
-    TextLines m_lines;
+    IndexedLines m_lines;
     const char* m_base = nullptr;
-    std::vector<std::uint32_t> m_starts; // offset of each line from m_base
-    std::size_t m_lastLength = 0;
     int m_widest = 0; // pixels
 };
 

@@ -38,7 +38,7 @@ void Wheel(QWidget* target, int notches) {
 struct FileViewer {
     explicit FileViewer(DialogFixture& f, int lines)
         : Viewer(f.Services(), TKVORDataViewer::Mode::File, nullptr) {
-        Viewer.SetLines(NumberedLines(lines));
+        Viewer.SetLines(kvor::IndexedLines(NumberedLines(lines)));
         Viewer.show();
         QApplication::setActiveWindow(&Viewer);
         QApplication::processEvents();
@@ -112,7 +112,7 @@ TEST(TKVORDataViewer, ClipboardModeFollowsTheClipboardAndTellsOfItsLoss) {
     DialogFixture f;
     QApplication::clipboard()->setText("a\tb\nc\td\n");
     TKVORDataViewer viewer(f.Services(), TKVORDataViewer::Mode::Clipboard, nullptr);
-    viewer.SetLines(kvor::TextLines("a\tb\nc\td\n"));
+    viewer.SetLines(kvor::IndexedLines(kvor::TextLines("a\tb\nc\td\n")));
     EXPECT_EQ(viewer.windowTitle(), " Clipboard viewer");
     EXPECT_EQ(kvor::HelpContextOf(&viewer.TextView()), 711);
     QApplication::clipboard()->setText("1\n2\n3\n");
