@@ -7,6 +7,7 @@
 #include "import/ui/DialogHelp.h"
 #include "import/ui/ImportDialogTexts.h"
 #include "import/ui/TextLinesView.h"
+#include "import/ui/ViewerFrame.h"
 #include "platform/MessageService.h"
 
 #include <QClipboard>
@@ -30,22 +31,9 @@ TKVORDataViewer::TKVORDataViewer(const DialogServices& services, Mode mode, QWid
     m_dataRichEdit->setObjectName("DataRichEdit");
     m_dataRichEdit->setFont(QFont("Arial", 10));
     SetHelpContext(m_dataRichEdit, mode == Mode::File ? 710 : 711);
-    m_closeButton = ControlFactory::Button(this, "CloseButton", T::Close, 712);
-    m_helpButton = ControlFactory::Button(this, "HelpButton", T::Help, 714);
-    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_closeButton);
-    buttons->addWidget(m_helpButton);
-    auto* sheet = new QVBoxLayout(this);
-    sheet->addWidget(m_dataRichEdit, 1);
-    sheet->addLayout(buttons);
-
-    for (QWidget* w : {static_cast<QWidget*>(m_closeButton), static_cast<QWidget*>(m_helpButton)}) {
-        w->installEventFilter(this);
-    }
-    installEventFilter(this);
+    const ViewerButtons buttons = LayOutViewer(*this, *m_dataRichEdit, *this);
+    m_closeButton = buttons.Close;
+    m_helpButton = buttons.Help;
     InstallDialogHelp(*this, m_services, *m_helpButton, 700);
     if (mode == Mode::Clipboard) {
         setWindowTitle(T::ClipboardViewerCaption);
@@ -137,14 +125,6 @@ void TKVORDataViewer::changeEvent(QEvent* event) {
     } else if (event->type() == QEvent::PaletteChange) {
         m_dataRichEdit->viewport()->update();
     }
-}
-
-bool TKVORDataViewer::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        ViewerNavigationKey(*static_cast<QKeyEvent*>(event), *this)) {
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TKVORDataViewer::ScrollLines(int lines) {

@@ -6,6 +6,7 @@
 #include "import/ui/DialogHelp.h"
 #include "import/ui/ImportDialogTexts.h"
 #include "import/ui/ImportedPairsModel.h"
+#include "import/ui/ViewerFrame.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -83,19 +84,9 @@ TKVORViewImport::TKVORViewImport(const DialogServices& services, const ImportedD
     heads->setHighlightSections(false);
     m_grid->viewport()->installEventFilter(new WheelRule(*m_grid));
 
-    m_closeButton = ControlFactory::Button(this, "CloseButton", T::Close, 712);
-    m_helpButton = ControlFactory::Button(this, "HelpButton", T::Help, 714);
-    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_closeButton);
-    buttons->addWidget(m_helpButton);
-    auto* sheet = new QVBoxLayout(this);
-    sheet->addWidget(m_grid, 1);
-    sheet->addLayout(buttons);
-    for (QWidget* w : {static_cast<QWidget*>(m_closeButton), static_cast<QWidget*>(m_helpButton)}) {
-        w->installEventFilter(this);
-    }
+    const ViewerButtons buttons = LayOutViewer(*this, *m_grid, *this);
+    m_closeButton = buttons.Close;
+    m_helpButton = buttons.Help;
     InstallDialogHelp(*this, m_services, *m_helpButton, accuracy ? 604 : 606);
     SizeColumns();
 
@@ -141,14 +132,6 @@ void TKVORViewImport::changeEvent(QEvent* event) {
         }
         SeparatorChanged();
     }
-}
-
-bool TKVORViewImport::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        ViewerNavigationKey(*static_cast<QKeyEvent*>(event), *this)) {
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TKVORViewImport::ScrollLines(int lines) {

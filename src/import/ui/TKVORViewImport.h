@@ -27,7 +27,6 @@ public:
     void SeparatorChanged();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -44,4 +44,12 @@ bool ViewerNavigationKey(const QKeyEvent& key, ViewerScroller& scroller) {
     }
 }
 
+bool TViewerKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        ViewerNavigationKey(*static_cast<QKeyEvent*>(event), m_scroller)) {
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 } // namespace kvor

@@ -15,6 +15,26 @@
 
 #include <memory>
 
+namespace importui {
+
+// A line of pairs around Y = 3 + 2X with a scatter of one either way.
+inline std::pair<double, double> Pair(std::size_t i) {
+    const double x = 10 + 0.25 * double(i);
+    return {x, 3 + 2 * x + kvor::test::Alternate(i)};
+}
+
+inline QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename T = QWidget> T* Child(const QWidget& dialog, const char* name) {
+    T* found = dialog.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+} // namespace importui
+
 // Scripted messages and a context for one dialog, with the fast status ticks tests use when
 // the blink is not what they look at.
 struct DialogFixture {

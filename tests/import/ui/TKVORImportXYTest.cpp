@@ -19,20 +19,9 @@ using kvor::ImportKind;
 using kvor::TKVORImportXY;
 namespace Texts = kvor::ImportTexts;
 
-std::pair<double, double> Pair(std::size_t i) {
-    const double x = 10 + 0.25 * double(i);
-    return {x, 3 + 2 * x + kvor::test::Alternate(i)};
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-template <typename T = QWidget> T* Child(const QWidget& dialog, const char* name) {
-    T* found = dialog.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
+using importui::Child;
+using importui::Pair;
+using importui::Q;
 
 void TypeName(QWidget& dialog, const QString& name) {
     auto* edit = Child<QLineEdit>(dialog, "FileEdit");

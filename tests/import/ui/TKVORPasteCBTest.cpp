@@ -16,20 +16,9 @@ using kvor::ImportKind;
 using kvor::TKVORPasteCB;
 namespace Texts = kvor::ImportTexts;
 
-std::pair<double, double> Pair(std::size_t i) {
-    const double x = 10 + 0.25 * double(i);
-    return {x, 3 + 2 * x + kvor::test::Alternate(i)};
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QWidget* Child(const QWidget& dialog, const char* name) {
-    QWidget* found = dialog.findChild<QWidget*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
+using importui::Child;
+using importui::Pair;
+using importui::Q;
 
 void SetClipboard(const std::string& text) {
     QApplication::clipboard()->setText(QString::fromStdString(text));
