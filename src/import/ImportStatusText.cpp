@@ -11,7 +11,8 @@ std::string ImportStatusText(ImportSource source, ImportPhase phase, int tick, s
         }
         return file ? " Reading file . . ." : " Reading from clipboard . . .";
     }
-    std::string text = " " + std::to_string(lines);
+    std::string text(" ");
+    text += std::to_string(lines);
     text += file ? " lines read from file;" : " lines read;";
     if (!odd) {
         text += "  Checking data . . .";
