@@ -18,6 +18,28 @@
 
 namespace kvor {
 
+namespace {
+
+// The title bar's help button: the control clicked next shows its popup.
+class WhatsThisClicks : public QObject {
+public:
+    WhatsThisClicks(THelpSystem& help, QObject* parent) : QObject(parent), m_help(help) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::WhatsThis || !watched->isWidgetType()) {
+            return false;
+        }
+        m_help.ShowPopup(static_cast<QWidget*>(watched), QCursor::pos());
+        return true;
+    }
+
+private:
+    THelpSystem& m_help;
+};
+
+} // namespace
+
 void InstallDialogHelp(QDialog& dialog, const DialogServices& services, QPushButton& helpButton,
                        int topic) {
     THelpSystem* help = services.Help;
@@ -37,10 +59,12 @@ void InstallDialogHelp(QDialog& dialog, const DialogServices& services, QPushBut
             help->ShowPopup(*target, QCursor::pos());
         }
     });
+    auto* clicks = new WhatsThisClicks(*help, &dialog);
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
         if (HelpContextOf(control) == 0) {
             continue;
         }
+        control->installEventFilter(clicks);
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(control, &QWidget::customContextMenuRequested, &dialog,
                          [menu, control, target](const QPoint& at) {

@@ -7,6 +7,11 @@
 #include "import/ui/TKVORViewImport.h"
 
 #include <QClipboard>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QTest>
+
+#include <functional>
 
 #include <set>
 #include <vector>
@@ -42,6 +47,40 @@ TEST(ImportDialogHelp, EveryControlWithAHelpIdHasAPopupText) {
     }
     EXPECT_EQ(ids.size(), 22u) << "12 + 5 + 4 + 1 ids of the four windows";
     QApplication::clipboard()->clear();
+}
+
+// F1, the "What's this?" menu and the title bar's help button all show the control's popup.
+TEST(ImportDialogHelp, EveryWayOfAskingShowsThePopupOfTheControl) {
+    DialogFixture f;
+    kvor::THelpSystem help;
+    const kvor::DialogServices services{f.Context, &help, {}};
+    kvor::TKVORImportXY dialog(services, f.Buffer, kvor::ImportKind::Accuracy, nullptr);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QApplication::processEvents();
+    auto* browse = dialog.findChild<QWidget*>("BrowseButton");
+    const auto shownFor = [&](const std::function<void()>& ask) {
+        help.ClosePopup();
+        // A closed popup is freed later; it must be gone before the next one is asked for.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ask();
+        QApplication::processEvents();
+        return help.Popup() != nullptr && help.Popup()->isVisible() ? help.Popup()->text()
+                                                                    : QString();
+    };
+    const QString expected = help.PopupText(612);
+    EXPECT_EQ(shownFor([&] {
+                  browse->setFocus();
+                  QTest::keyClick(browse, Qt::Key_F1);
+              }),
+              expected);
+    EXPECT_EQ(shownFor([&] {
+                  QHelpEvent event(QEvent::WhatsThis, QPoint(2, 2),
+                                   browse->mapToGlobal(QPoint(2, 2)));
+                  QApplication::sendEvent(browse, &event);
+              }),
+              expected);
+    help.ClosePopup();
 }
 
 } // namespace
