@@ -259,6 +259,23 @@ TEST(TKVORImportXY, RefusalsGiveTheirMessageAndFocus) {
     }
 }
 
+TEST(TKVORImportXY, AFileChangedBetweenViewAndReadIsReadAsItIsNow) {
+    ImportXYFixture f;
+    const std::string file = f.Dir.Write("pairs.txt", kvor::test::PairLines(3000, Pair));
+    auto dialog = f.OpenWith(file, ImportKind::Accuracy);
+    QTest::mouseClick(Child(*dialog, "ViewButton"), Qt::LeftButton);
+    auto* viewer = dialog->findChild<kvor::TKVORDataViewer*>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->LineCount(), 3000u);
+    viewer->close();
+    f.Dir.Write("pairs.txt", kvor::test::PairLines(5, Pair));
+    ASSERT_TRUE(f.Read(*dialog));
+    EXPECT_EQ(f.Last(),
+              Q(Texts::InsufficientLines(kvor::ImportSource::File, ImportKind::Accuracy, 5)));
+    EXPECT_EQ(f.Buffer.Count, 0);
+    EXPECT_FALSE(Child(*dialog, "OKButton")->isEnabled());
+}
+
 TEST(TKVORImportXY, CommaRefusedOnceTheSystemSeparatorBecameAComma) {
     ImportXYFixture f;
     const std::string file = f.Dir.Write("pairs.txt", kvor::test::PairLines(3000, Pair));
