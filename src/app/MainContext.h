@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ImportedData.h"
 #include "graphs/ui/GraphOutputContext.h"
 
 #include <QChar>
@@ -56,6 +57,9 @@ public:
     // Graph options, export folder, print state and the output services of every graph.
     GraphOutputContext& Output() const { return *m_output; }
 
+    // The working buffer both import dialogs fill; it lives as long as the window.
+    ImportedData& ImportBuffer() { return m_importBuffer; }
+
 signals:
     void VFGraphStateReset();
 
@@ -66,6 +70,7 @@ private:
     std::atomic<bool> m_abortFlag{false};
     QString m_homeFolder;
     std::unique_ptr<GraphOutputContext> m_output;
+    ImportedData m_importBuffer;
 };
 
 // HandlersActive false for a programmatic change of control values, restored afterwards.

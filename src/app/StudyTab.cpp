@@ -2,6 +2,7 @@
 
 #include "app/ControlFactory.h"
 #include "app/HelpContext.h"
+#include "app/ImportButtons.h"
 #include "app/MainContext.h"
 #include "app/MainTexts.h"
 #include "app/NumEditRules.h"
@@ -146,15 +147,16 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
         connect(group, &TVarianceGroup::ParaChanged, this,
                 [this, group] { ParaSpinEditChange(*group); });
     }
-    for (QPushButton* later : {m_vfButton, m_importButton, m_pasteButton, m_viewImportButton}) {
-        ComingLater(later);
-    }
+    ComingLater(m_vfButton);
     connect(m_copyButton, &QPushButton::clicked, this,
             [this] { ACopyButtonClick(*this, m_context); });
     connect(m_printSetupButton, &QPushButton::clicked, this,
             [this] { APrintSetupButtonClick(*this, m_context); });
     connect(m_printButton, &QPushButton::clicked, this,
             [this] { APrintButtonClick(*this, m_context); });
+    connect(m_importButton, &QPushButton::clicked, this, [this] { AImportButtonClick(*this); });
+    connect(m_pasteButton, &QPushButton::clicked, this, [this] { APasteButtonClick(*this); });
+    connect(m_viewImportButton, &QPushButton::clicked, this, [this] { PVIButtonClick(*this); });
     Exclusive(this, {m_generateRadio, m_readRadio});
     Exclusive(this, {m_uniformRadio, m_centralRadio, m_skewedRadio});
     Exclusive(this, {m_olsRadio, m_wlsRadio, m_demingRadio});

@@ -10,8 +10,7 @@ namespace {
 // Regression: the buttons of windows still to come did nothing, so nobody could tell "not
 // built" from "broken".
 TEST(ComingLater, EachButtonSaysItsWindowIsNotAvailableYet) {
-    const char* names[] = {"AVFButton", "AImportButton", "APasteButton", "AVIButton",
-                           "PVFButton", "PImportButton", "PPasteButton", "PVIButton"};
+    const char* names[] = {"AVFButton", "PVFButton"};
     for (const char* name : names) {
         MainWindowFixture f;
         f.Window->pageControl()->setCurrentIndex(name[0] == 'P' ? 1 : 0);
