@@ -134,7 +134,7 @@ bool THelpSystem::ShowPopup(QWidget* target, QPoint cursor) {
 
 void THelpSystem::ClosePopup() {
     if (!m_popup.isNull()) {
-        m_popup->close();
+        m_popup->hide();
     }
 }
 
