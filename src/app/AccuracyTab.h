@@ -35,6 +35,9 @@ public:
     // completed: the run produced results, whose labels come back.
     void AReopen(bool completed);
 
+    TQIVSpinEdit* SamplesSpinEdit() const { return m_samples; }
+    TQIVSpinEdit* SizeSpinEdit() const { return m_size; }
+
     // The sets of the latest run, for the sampling-lines plot.
     const kvor::RunResults& RunResults() const { return *m_runResults; }
 

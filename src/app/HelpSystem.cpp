@@ -3,6 +3,7 @@
 #include "app/HelpContext.h"
 #include "app/HelpPopup.h"
 
+#include <QCursor>
 #include <QFile>
 #include <QFont>
 #include <QRegularExpression>
@@ -130,6 +131,17 @@ bool THelpSystem::ShowPopup(QWidget* target, QPoint cursor) {
     }
     m_popup->ShowText(text, PopupPosition(area, cursor), *target);
     return true;
+}
+
+void THelpSystem::ConnectPopups(QWidget& dialog) {
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        if (HelpContextOf(control) == 0) {
+            continue;
+        }
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this,
+                [this, control] { ShowPopup(control, QCursor::pos()); });
+    }
 }
 
 void THelpSystem::ClosePopup() {

@@ -39,6 +39,8 @@ public:
     // position; cursor is the mouse position on the screen.
     bool ShowPopup(QWidget* target, QPoint cursor);
     void CloseHelpWindow();
+    // Right-clicking a control of a dialog shows its popup text, as on the main window.
+    void ConnectPopups(QWidget& dialog);
 
     QWidget* HelpWindow() const;
     QLabel* Popup() const { return m_popup; }

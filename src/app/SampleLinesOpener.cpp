@@ -1,6 +1,8 @@
 #include "app/SampleLinesOpener.h"
 
 #include "app/AccuracyTab.h"
+#include "app/HelpSystem.h"
+#include "app/KVORMainForm.h"
 #include "app/MainContext.h"
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
@@ -11,13 +13,7 @@
 
 namespace kvor {
 
-namespace {
-
-template <typename Edit> Edit* Entry(TAccuracyTab& tab, const char* name) {
-    return tab.findChild<Edit*>(name);
-}
-
-} // namespace
+namespace {} // namespace
 
 void ALinesButtonClick(TAccuracyTab& tab, MainContext& context) {
     QWidget* main = tab.window();
@@ -26,15 +22,15 @@ void ALinesButtonClick(TAccuracyTab& tab, MainContext& context) {
     RunResults results = tab.RunResults();
     PrepareSampleLinesAxes(results, output.DesignOptions.LinesZeroOriginForced);
 
-    const auto* samples = Entry<TQIVSpinEdit>(tab, "ASamplesSpinEdit");
-    const auto* size = Entry<TQIVSpinEdit>(tab, "ASizeSpinEdit");
-    QPointer<TQIVNumEdit> slope = Entry<TQIVNumEdit>(tab, "ATargetSlopeNumEdit");
-    QPointer<TQIVNumEdit> intercept = Entry<TQIVNumEdit>(tab, "ATargetInterceptNumEdit");
+    const TQIVSpinEdit* samples = tab.SamplesSpinEdit();
+    const TQIVSpinEdit* size = tab.SizeSpinEdit();
+    QPointer<TQIVNumEdit> slope = tab.TargetSlope();
+    QPointer<TQIVNumEdit> intercept = tab.TargetIntercept();
     SampleLinesSetup setup;
     setup.Regression = tab.Regression();
     setup.Samples = samples != nullptr ? samples->Value() : results.Count;
     setup.SetSize = size != nullptr ? size->Value() : 0;
-    setup.DecimalSeparator = context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    setup.DecimalSeparator = context.SeparatorChar();
     setup.TrueValuesNow = [slope, intercept] {
         TrueValues truth;
         if (slope) {
@@ -47,6 +43,12 @@ void ALinesButtonClick(TAccuracyTab& tab, MainContext& context) {
     };
     TKVORSampleLines dialog(output, results, setup, main);
     main->setEnabled(true);
+    if (auto* window = qobject_cast<TKVORMain*>(main)) {
+        THelpSystem& help = window->Help();
+        QObject::connect(&dialog, &TKVORSampleLines::HelpRequested, &help,
+                         [&help](int topic) { help.ShowTopic(topic); });
+        help.ConnectPopups(dialog);
+    }
     dialog.exec();
 }
 

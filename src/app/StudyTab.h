@@ -75,6 +75,7 @@ public:
     QPushButton* ViewImportButton() const { return m_viewImportButton; }
     QPushButton* HelpButton() const { return m_helpButton; }
     TQIVNumEdit* TargetSlope() const { return m_targetSlope; }
+    TQIVNumEdit* TargetIntercept() const { return m_targetIntercept; }
     QRadioButton* RegressionButton(RegressionType type) const;
     QPushButton* StartButton() const { return m_startButton; }
     QPushButton* AbortButton() const { return m_abortButton; }

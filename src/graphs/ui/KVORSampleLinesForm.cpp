@@ -209,7 +209,8 @@ void TKVORSampleLines::BuildControls() {
     m_outputGroup->Restored = [this] { update(); };
     QPushButton* close = Button(this, "CloseButton", "Close", 0);
     QPushButton* help = Button(this, "HelpButton", "&Help", 0);
-    SetHelpContext(help, 1000);
+    SetHelpContext(help, HelpTopic);
+    connect(help, &QPushButton::clicked, this, [this] { emit HelpRequested(HelpTopic); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(close);

@@ -43,6 +43,12 @@ public:
     TSampleLinesGraph& Graph() { return *m_graph; }
     const QImage& Picture() const { return m_picture; }
 
+    // The topic page of the dialog's Help button.
+    static constexpr int HelpTopic = 1000;
+
+signals:
+    void HelpRequested(int topic);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -151,7 +151,7 @@ TKVORImportXY::TKVORImportXY(const DialogServices& services, ImportedData& buffe
 }
 
 char TKVORImportXY::DecimalSeparator() const {
-    return m_services.Context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    return m_services.Context.SeparatorChar();
 }
 
 QString TKVORImportXY::ExpandedName() const {

@@ -118,7 +118,7 @@ void TKVORPasteCB::ImportCBButtonClick() {
         return;
     }
     auto lines = std::make_shared<TextLines>(std::move(*fetched));
-    const char decimal = m_services.Context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    const char decimal = m_services.Context.SeparatorChar();
     m_okButton->setEnabled(false);
     RunImport(
         [lines]() -> std::variant<TextLines, ImportRefusal> {

@@ -101,7 +101,7 @@ TKVORViewImport::TKVORViewImport(const DialogServices& services, const ImportedD
 }
 
 char TKVORViewImport::Separator() const {
-    return m_services.Context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    return m_services.Context.SeparatorChar();
 }
 
 void TKVORViewImport::SizeColumns() {

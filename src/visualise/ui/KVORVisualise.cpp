@@ -1,12 +1,12 @@
 #include "visualise/ui/KVORVisualise.h"
 
 #include "app/ControlFactory.h"
-#include "engine/DesignLimits.h"
 #include "app/HelpContext.h"
 #include "app/MainContext.h"
 #include "app/MainTexts.h"
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
+#include "engine/DesignLimits.h"
 #include "platform/MessageService.h"
 #include "studies/RunControl.h"
 #include "visualise/VisRun.h"

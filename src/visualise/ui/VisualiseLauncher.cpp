@@ -9,7 +9,6 @@
 #include "visualise/ui/KVORVisualise.h"
 #include "visualise/ui/VisualiseSetup.h"
 
-#include <QCursor>
 
 namespace kvor {
 
@@ -24,22 +23,14 @@ int SuggestedFor(const DetectionSide& side, char separator) {
 void ConnectHelp(TKVORVisualise& dialog, THelpSystem& help) {
     QObject::connect(&dialog, &TKVORVisualise::HelpRequested, &help,
                      [&help](int topic) { help.ShowTopic(topic); });
-    // A right click on a control shows its popup text, as on the main window.
-    for (QWidget* control : dialog.findChildren<QWidget*>()) {
-        if (HelpContextOf(control) == 0) {
-            continue;
-        }
-        control->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(control, &QWidget::customContextMenuRequested, &help,
-                         [&help, control] { help.ShowPopup(control, QCursor::pos()); });
-    }
+    help.ConnectPopups(dialog);
 }
 
 VisualiseSetup VisualiseSetupOf(const TPowerTab& tab, const MainContext& context) {
     VisualiseSetup setup;
     setup.Design = tab.ReadStudyDesign();
     setup.Imported = tab.Generating() ? nullptr : &tab.ImportedData();
-    setup.DecimalSeparator = context.DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    setup.DecimalSeparator = context.SeparatorChar();
     setup.SuggestedIntervalsN = SuggestedFor(tab.Results().Intervals, setup.DecimalSeparator);
     setup.SuggestedRegionN = SuggestedFor(tab.Results().Region, setup.DecimalSeparator);
     return setup;
