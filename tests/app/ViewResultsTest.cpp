@@ -7,8 +7,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 

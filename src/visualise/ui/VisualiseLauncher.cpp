@@ -9,7 +9,6 @@
 #include "visualise/ui/KVORVisualise.h"
 #include "visualise/ui/VisualiseSetup.h"
 
-
 namespace kvor {
 
 namespace {
