@@ -32,7 +32,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <thread>
 
 namespace kvor {
 
@@ -332,7 +331,7 @@ void TStudyTab::StartButtonClick() {
     control.AbortFlag = &m_context.AbortFlag();
     control.Progress = [this](int count) { m_progress.store(count, std::memory_order_relaxed); };
     control.DecimalSeparator = m_context.SeparatorChar();
-    control.Threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    control.Threads = AllCores();
     LaunchRun(design, control);
 }
 

@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include "studies/RunControl.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -9,7 +11,6 @@
 #include <functional>
 #include <map>
 #include <sstream>
-#include <thread>
 
 namespace kvor::cli {
 
@@ -411,8 +412,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
 }
 
 int DefaultThreads() {
-    return static_cast<int>(
-        std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(MaxThreads)));
+    return std::min(AllCores(), MaxThreads);
 }
 
 } // namespace kvor::cli

@@ -174,6 +174,7 @@ int RunVisualise(const CliOptions& options, CliStreams& streams) {
     RunControl control;
     control.SeedOverride = options.Seed;
     control.DecimalSeparator = DecimalSeparator;
+    control.Threads = options.Threads;
     control.Progress = [&progress](int done) { progress.Show(done); };
     VisRunRequest request;
     request.Kind = options.Vis.Run;

@@ -8,6 +8,8 @@
 #include "engine/TargetDesign.h"
 #include "engine/WLSRegression.h"
 
+#include <any>
+
 namespace kvor {
 
 // The records one run works on. A run owns its workspace, so two runs never share state.
@@ -19,6 +21,9 @@ struct RunWorkspace {
     kvor::TargetDesign TargetDesign;
     kvor::WLSScratch WLSScratch;
     DemingScratch Deming;
+    // What a fit of the caller's own keeps for the set beyond its outcome; each workspace has its
+    // own, so fits on several threads never share it.
+    std::any FitKept;
 };
 
 } // namespace kvor

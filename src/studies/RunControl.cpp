@@ -1,5 +1,8 @@
 #include "studies/RunControl.h"
 
+#include <algorithm>
+#include <thread>
+
 namespace kvor {
 
 std::uint32_t RunControl::Seed(RandomGenerator& generator, const StudyDesign& design) const {
@@ -9,6 +12,10 @@ std::uint32_t RunControl::Seed(RandomGenerator& generator, const StudyDesign& de
         SeedGenerator(generator, design, DayFraction);
     }
     return generator.Seed();
+}
+
+int AllCores() {
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
 } // namespace kvor

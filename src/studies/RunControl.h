@@ -36,4 +36,7 @@ struct RunControl {
     std::uint32_t Seed(RandomGenerator& generator, const StudyDesign& design) const;
 };
 
+// Every core of the machine: the thread count of the window's runs.
+int AllCores();
+
 } // namespace kvor

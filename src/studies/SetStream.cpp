@@ -85,7 +85,7 @@ long long SetStreamer::Run(RunWorkspace& ws, const ImportedData* imported,
             m_done.wait(lock, [&slot] { return slot.Done; });
         }
         ++consumed;
-        const StreamGoOn go = consume({slot.Attempt, slot.Step, slot.Ws->DataSet});
+        const StreamGoOn go = consume({slot.Attempt, slot.Step, slot.Ws->DataSet, *slot.Ws});
         if (slot.Step.End != SetEnd::Fitted || go == StreamGoOn::No) {
             break;
         }
@@ -109,7 +109,7 @@ long long SetStreamer::RunInline(RunWorkspace& ws, const ImportedData* imported,
         const long long attempt = ++consumed;
         const SetStep step = DrawAndFit(ws, ws.TargetDesign, imported, SetNumber(numbered, attempt),
                                         control, fit, {});
-        const StreamGoOn go = consume({attempt, step, ws.DataSet});
+        const StreamGoOn go = consume({attempt, step, ws.DataSet, ws});
         if (step.End != SetEnd::Fitted || go == StreamGoOn::No) {
             break;
         }

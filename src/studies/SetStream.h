@@ -21,7 +21,8 @@ struct RunWorkspace;
 struct StreamedSet {
     long long Attempt = 0; // 1, 2, ... in the order of the generator's stream
     const SetStep& Step;
-    const DataSet& Data; // the pairs drawn for it
+    const DataSet& Data;    // the pairs drawn for it
+    const RunWorkspace& Ws; // where it was drawn and fitted, with what the fit kept
 };
 
 // Whether the run goes on after a set.

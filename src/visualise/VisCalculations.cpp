@@ -4,9 +4,11 @@
 #include "studies/DrawAndFit.h"
 #include "studies/RunControl.h"
 #include "studies/SampledLines.h"
+#include "studies/SetStream.h"
 #include "visualise/VisFits.h"
 #include "visualise/VisRun.h"
 
+#include <any>
 #include <memory>
 
 namespace kvor {
@@ -29,35 +31,49 @@ VisFitSettings SettingsFor(const StudyDesign& design, const CriticalValues& crit
     return s;
 }
 
-// Draws and fits until the run holds VisSets sets; false when aborted, out of attempts or out of
-// pairs to draw.
+// A set's visualisation fit as its workspace keeps it.
+struct KeptVisFit {
+    VisSetFit Fit;
+    bool Usable = false;
+};
+
+// The visualisation fit as the set stream wants it: the fit is kept in the workspace, and a set
+// that cannot be used still counts as fitted, so that the stream goes on past it.
+SetFitter StreamedVisFit(const VisFitSettings& settings, const RunControl& control) {
+    return [&settings, &control](RunWorkspace& w) {
+        if (!w.FitKept.has_value()) {
+            w.FitKept.emplace<KeptVisFit>();
+        }
+        auto& kept = std::any_cast<KeptVisFit&>(w.FitKept);
+        kept.Usable = VisFitDataSet(w, settings, control, kept.Fit);
+        return RegressionOutcome{};
+    };
+}
+
+// Draws and fits until the run holds VisSets sets or the attempts run out; false when aborted or
+// out of pairs to draw.
 bool CollectSets(RunWorkspace& ws, const ImportedData* imported, const VisFitSettings& settings,
                  const RunControl& control, VisRun& run, VisRunOutcome& outcome) {
-    VisSetFit fit;
-    // The shared step wants a fit outcome; a rejected set is reported as one that failed.
-    const SetFitter visFit = [&](RunWorkspace& w) {
-        RegressionOutcome r;
-        r.FailCode = VisFitDataSet(w, settings, control, fit) ? NoFailure : DegenerateSpread;
-        return r;
-    };
     const long long attempts = static_cast<long long>(AttemptsPerSet) * run.VisSets;
-    while (outcome.Attempts < attempts) {
-        ++outcome.Attempts;
-        const SetStep step = DrawAndFit(ws, imported, 1, control, visFit, {});
-        if (step.End == SetEnd::FitFailed && control.Running()) {
-            continue;
-        }
-        if (step.End != SetEnd::Fitted) {
-            return false;
-        }
-        StoreVisSet(run, fit);
-        AddSampledLine(run.Lines, fit.Slope, fit.Intercept, ws.DataSet);
-        control.ReportProgress(run.SetsDone);
-        if (run.SetsDone == run.VisSets) {
-            return true;
-        }
-    }
-    return true;
+    bool stopped = false;
+    outcome.Attempts =
+        StreamSets(ws, imported, control, StreamedVisFit(settings, control), false, attempts,
+                   [&](const StreamedSet& set) {
+                       if (set.Step.End != SetEnd::Fitted) {
+                           stopped = true;
+                           return StreamGoOn::No;
+                       }
+                       const auto& kept = std::any_cast<const KeptVisFit&>(set.Ws.FitKept);
+                       if (!kept.Usable) {
+                           return StreamGoOn::Yes;
+                       }
+                       const VisSetFit& fit = kept.Fit;
+                       StoreVisSet(run, fit);
+                       AddSampledLine(run.Lines, fit.Slope, fit.Intercept, set.Data);
+                       control.ReportProgress(run.SetsDone);
+                       return run.SetsDone == run.VisSets ? StreamGoOn::No : StreamGoOn::Yes;
+                   });
+    return !stopped;
 }
 
 } // namespace

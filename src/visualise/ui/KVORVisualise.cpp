@@ -279,6 +279,7 @@ void TKVORVisualise::StartButtonClick(VisRunKind kind) {
     control.AbortFlag = &g.Continues;
     control.Progress = [this](int done) { m_progress.store(done, std::memory_order_relaxed); };
     control.DecimalSeparator = m_setup.DecimalSeparator;
+    control.Threads = AllCores();
     m_progress = 0;
     m_progressTimer->start();
     VisRun* run = g.Run.get();

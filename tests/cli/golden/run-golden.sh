@@ -25,6 +25,9 @@ awk 'BEGIN { for (i = 0; i < 3000; i++) {
     x = (i >= 48 && i < 51) ? 425 : 100 + (i % 3) * 300 + (i % 7) * 5
     printf "%d,%d\r\n", x, x + (i % 5 - 2) * 2 } }' >"$work/badpool.csv"
 printf '1,2\n3,4\n' >"$work/short.csv"
+# Three X-values only: about one set of 3 in 9 has a single X and cannot be fitted.
+awk 'BEGIN { for (i = 1; i <= 100000; i++) { x = 1000 + (i % 3) * 500
+    printf "%d,%d\n", x, x + (i * 104729) % 201 - 100 } }' >"$work/fewx.csv"
 
 threads_list="${KVOR_GOLDEN_THREADS:-1 2 3 8}"
 [ "$record" = "--record" ] && threads_list="1"
