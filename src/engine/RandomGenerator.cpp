@@ -42,8 +42,23 @@ double RandomGenerator::NormalDeviate(double mean, double sd) {
 }
 
 void RandomGenerator::SkipDeviate() {
-    double s = 0;
-    PolarPair(s);
+    std::uint32_t first = 0;
+    do {
+        first = m_Seed * Multiplier + 1u;
+        m_Seed = first * Multiplier + 1u;
+    } while (!PolarAccepts(first, m_Seed));
+}
+
+bool PolarAccepts(std::uint32_t first, std::uint32_t second) {
+    // A state k gives u = 2 k 2^-32 - 1 = j / 2^31 with j = k - 2^31, so s = (j1^2 + j2^2) / 2^62
+    // exactly. In double s rounds up to 1.0 from 1 - 2^-54 (the tie goes to the even 1.0), so
+    // the rounded s lies in (0, 1) exactly when 0 < j1^2 + j2^2 < 2^62 - 2^8.
+    const auto square = [](std::uint32_t k) {
+        const std::int64_t j = static_cast<std::int64_t>(k) - (std::int64_t{1} << 31);
+        return static_cast<std::uint64_t>(j * j);
+    };
+    const std::uint64_t sum = square(first) + square(second);
+    return sum != 0 && sum < (std::uint64_t{1} << 62) - 256u;
 }
 
 double LocalDayFraction() {

@@ -101,3 +101,68 @@ TEST(NormalDeviate, HasTheRequestedMeanAndSpread) {
     EXPECT_NEAR(static_cast<double>(mean), 10.0, 5 * 2 / std::sqrt(n));
     EXPECT_NEAR(static_cast<double>(var), 4.0, 5 * 4 * std::sqrt(2.0 / n));
 }
+
+namespace {
+
+// The polar test as the deviates make it: u = 2 k 2^-32 - 1 in extended precision, s rounded to
+// double.
+bool ExtendedPolarAccepts(std::uint32_t first, std::uint32_t second) {
+    const auto uniform = [](std::uint32_t k) {
+        return static_cast<double>(2.0L * (static_cast<double>(k) / 4294967296.0) - 1.0L);
+    };
+    const double u1 = uniform(first);
+    const double u2 = uniform(second);
+    const double s =
+        static_cast<double>(static_cast<long double>(u2) * u2 + static_cast<long double>(u1) * u1);
+    return s < 1.0 && s != 0.0;
+}
+
+std::uint32_t StateOf(long long j) {
+    return static_cast<std::uint32_t>(j + 2147483648LL);
+}
+
+} // namespace
+
+TEST(PolarAccepts, AgreesWithTheTestOnTheDeviatesAtTheUnitCircleAndEverywhereElse) {
+    // j1^2 + j2^2 - 2^62 for each pair: s lies within a few units of 2^-62 below 1, where the
+    // rounding to double decides.
+    struct Pair {
+        long long J1, J2;
+        int Offset;
+        bool Accepted;
+    };
+    const Pair edges[] = {{1752138231, 1241651174, -267, true},
+                          {1716218455, 1290844775, -254, false},
+                          {1561131292, 1474637280, -240, false},
+                          {1577513490, 1457098901, -3, false},
+                          {1717947596, 1288542617, 1, false},
+                          {-2147483648LL, 0, 0, false},
+                          {0, 0, 0, false}};
+    for (const Pair& p : edges) {
+        for (const long long sign : {1, -1}) {
+            const std::uint32_t a = StateOf(p.J1 * sign);
+            const std::uint32_t b = StateOf(p.J2);
+            EXPECT_EQ(kvor::PolarAccepts(a, b), p.Accepted) << p.Offset;
+            EXPECT_EQ(kvor::PolarAccepts(b, a), p.Accepted) << p.Offset;
+            EXPECT_EQ(ExtendedPolarAccepts(a, b), p.Accepted) << p.Offset;
+        }
+    }
+    kvor::RandomGenerator states(12345);
+    for (int i = 0; i < 1000000; ++i) {
+        const auto a = static_cast<std::uint32_t>(states.NextUniform() * 4294967296.0);
+        const auto b = static_cast<std::uint32_t>(states.NextUniform() * 4294967296.0);
+        ASSERT_EQ(kvor::PolarAccepts(a, b), ExtendedPolarAccepts(a, b)) << a << ' ' << b;
+    }
+}
+
+TEST(SkipDeviate, LeavesTheGeneratorWhereADeviateLeavesIt) {
+    for (std::uint32_t seed : {0u, 1u, 100000u, 2147483648u, 4294967295u}) {
+        kvor::RandomGenerator drawn(seed);
+        kvor::RandomGenerator skipped(seed);
+        for (int i = 0; i < 100000; ++i) {
+            drawn.NormalDeviate(0, 1);
+            skipped.SkipDeviate();
+            ASSERT_EQ(skipped.Seed(), drawn.Seed()) << seed << ' ' << i;
+        }
+    }
+}

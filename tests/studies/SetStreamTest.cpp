@@ -61,8 +61,7 @@ StreamResult Stream(RegressionType regression, int threads, long long count,
     StreamResult result;
     result.Consumed =
         kvor::StreamSets(*ws, nullptr, control, fit, false, count, [&](const auto& set) {
-            result.Sets.push_back(
-                {set.Attempt, set.Step.End, set.Step.Fit.Slope, set.Data.Y[0]});
+            result.Sets.push_back({set.Attempt, set.Step.End, set.Step.Fit.Slope, set.Data.Y[0]});
             return rule(set);
         });
     result.NextUniform = ws->Generator.NextUniform();
