@@ -72,17 +72,25 @@ void BM_DoDemingRegression(benchmark::State& state) {
     std::size_t k = 0;
     int failures = 0;
     long passes = 0;
+    long evaluations = 0;
+    long profileEvaluations = 0;
     for (auto _ : state) {
         const kvor::RegressionOutcome r =
             kvor::DoDemingRegression(design, crit, *sets[k % SetsPerSize], *scratch);
         failures += r.FailCode != 0;
         passes += scratch->Passes;
+        evaluations += scratch->Evaluations;
+        profileEvaluations += scratch->ProfileEvaluations;
         benchmark::DoNotOptimize(r);
         ++k;
     }
     state.counters["failures"] = failures;
     state.counters["passes_per_fit"] =
         static_cast<double>(passes) / static_cast<double>(state.iterations());
+    state.counters["evaluations_per_fit"] =
+        static_cast<double>(evaluations) / static_cast<double>(state.iterations());
+    state.counters["profile_share"] =
+        static_cast<double>(profileEvaluations) / static_cast<double>(std::max(evaluations, 1L));
     state.counters["ns_per_pair"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * n,
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

@@ -11,7 +11,9 @@
 #include "engine/StudyDesign.h"
 #include "engine/TruePointWeights.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace kvor {
 
@@ -83,10 +85,32 @@ struct PassFit {
     double FMin = 0;
 };
 
+// The objective at an angle the minimisation evaluated, with A and SumWC put back as that
+// evaluation left them; evaluated again only when it was not recorded.
+template <class F> double AtEvaluatedAngle(double theta, F&& chi2, DemingScratch& scratch) {
+    const auto& seen = scratch.Evaluated;
+    for (auto it = seen.rbegin(); it != seen.rend(); ++it) {
+        if (std::bit_cast<std::uint64_t>(it->Theta) == std::bit_cast<std::uint64_t>(theta)) {
+            scratch.A = it->A;
+            scratch.SumWC = it->SumWC;
+            return it->F;
+        }
+    }
+    return chi2(theta);
+}
+
 // One minimisation over the angle: the stored starting triple, the downhill bracket and Brent's
-// minimiser, then a last evaluation so that WC and A belong to the minimum.
+// minimiser. A and SumWC are left as they are at the minimum.
 PassFit MinimiseOverAngle(const DemingProblem& problem, double start, DemingScratch& scratch) {
-    const auto chi2 = [&](double theta) { return DemingChi2(problem, theta, 0.0, scratch); };
+    PrepareDemingChi2(problem, scratch);
+    scratch.Evaluated.clear();
+    const auto chi2 = [&](double theta) {
+        const double f = DemingChi2(problem, theta, 0.0, scratch);
+        if (scratch.Evaluated.size() < DemingScratch::MaxRecordedAngles) {
+            scratch.Evaluated.push_back({theta, f, scratch.A, scratch.SumWC});
+        }
+        return f;
+    };
     const double f0 = chi2(0.0);
     const double fStart = chi2(start);
     const double fUpper = chi2(UpperStartAngle);
@@ -94,7 +118,7 @@ PassFit MinimiseOverAngle(const DemingProblem& problem, double start, DemingScra
     scratch.StoredAngles = {0.0, start, UpperStartAngle, bracket.Ax, bracket.Bx, bracket.Cx};
     scratch.StoredValues = {f0, fStart, fUpper, bracket.Fa, bracket.Fb, bracket.Fc};
     const MinimumPoint best = BrentMinimise(bracket, MinimiseTolerance, chi2);
-    return {best.X, chi2(best.X)};
+    return {best.X, AtEvaluatedAngle(best.X, chi2, scratch)};
 }
 
 double DataSlope(double theta, double s) {
@@ -182,6 +206,8 @@ ProfileLimits FindProfileLimits(const DemingProblem& problem, double theta, doub
     }
 
     FloatGuard guard;
+    const int evaluationsBefore = scratch.Evaluations;
+    PrepareDemingChi2(problem, scratch);
     const double d = ToDouble(1.0L / sumWC);
     const auto profile = [&](double angle) { return DemingChi2(problem, angle, lim, scratch); };
     const double rPlus =
@@ -192,6 +218,7 @@ ProfileLimits FindProfileLimits(const DemingProblem& problem, double theta, doub
         BrentRoot(ToDouble(static_cast<ext>(theta) - dMinus), theta, RootTolerance, profile);
     const double dThetaMinus = ToDouble(static_cast<ext>(rMinus) - theta);
     const double dAMinus = ToDouble(static_cast<ext>(scratch.A) - aTheta);
+    scratch.ProfileEvaluations = scratch.Evaluations - evaluationsBefore;
 
     const ext c = std::cos(static_cast<ext>(theta));
     const double seSlope = ToDouble(std::sqrt((static_cast<ext>(dThetaPlus) * dThetaPlus +
@@ -295,6 +322,8 @@ RegressionOutcome DoDemingRegression(const StudyDesign& design, const CriticalVa
     RegressionOutcome out;
     const int n = data.N;
     scratch.Passes = 0;
+    scratch.Evaluations = 0;
+    scratch.ProfileEvaluations = 0;
     // Fewer than two points have no spread; more than the scratch holds cannot be fitted safely.
     if (n < 2 || n > static_cast<int>(scratch.WX.size())) {
         out.FailCode = DegenerateSpread;

@@ -3,6 +3,7 @@
 #include "engine/Capacities.h"
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 namespace kvor {
@@ -11,12 +12,28 @@ namespace kvor {
 // a fit never allocates, and a trace of the last fit for diagnostics.
 struct DemingScratch {
     DemingScratch()
-        : WX(MaxPairsPerSet), WY(MaxPairsPerSet), WC(MaxPairsPerSet), YS(MaxPairsPerSet) {}
+        : WX(MaxPairsPerSet), WY(MaxPairsPerSet), WC(MaxPairsPerSet), YS(MaxPairsPerSet),
+          LamWY(MaxPairsPerSet) {
+        Evaluated.reserve(MaxRecordedAngles);
+    }
 
     std::vector<double> WX; // reciprocal X variance at each point
     std::vector<double> WY; // reciprocal Y variance at each point
     std::vector<double> WC; // combined weight at the angle last evaluated
     std::vector<double> YS; // Y rescaled to the spread of X
+    // Lam / WY in extended precision: the part of each combined weight that no angle changes.
+    std::vector<long double> LamWY;
+
+    // The objective's evaluations in the minimisation under way, so that the minimum's intercept
+    // and weight sum need not be computed again.
+    struct EvaluatedAngle {
+        double Theta = 0;
+        double F = 0;
+        double A = 0;
+        double SumWC = 0;
+    };
+    static constexpr std::size_t MaxRecordedAngles = 256;
+    std::vector<EvaluatedAngle> Evaluated;
 
     // Left behind by the last evaluation of the objective.
     double A = 0;     // rescaled intercept
@@ -26,6 +43,9 @@ struct DemingScratch {
     double Theta = 0; // minimising angle in the rescaled plane
     double FMin = 0;  // objective at Theta
     int Passes = 0;   // passes run, the last one included
+    // Evaluations of the objective in the last fit, and how many of them the profile limits took.
+    int Evaluations = 0;
+    int ProfileEvaluations = 0;
     // The last pass's starting triple (angles 0, start, 1.571) and its final bracket.
     std::array<double, 6> StoredAngles{};
     std::array<double, 6> StoredValues{};
