@@ -194,8 +194,8 @@ int RunVisualise(const CliOptions& options, CliStreams& streams) {
     } else if (outcome.Refusal != VisRefusal::None) {
         streams.Out << VisPlotMessage(outcome.Refusal) << '\n';
     } else if (options.Vis.Report && outcome.Completed) {
-        streams.Out << ReportPlainText(BuildSummary(
-            SummaryOf(options.Design, *run, request.Kind), DecimalSeparator));
+        streams.Out << ReportPlainText(
+            BuildSummary(SummaryOf(options.Design, *run, request.Kind), DecimalSeparator));
     } else {
         for (const std::string* label :
              {&labels.CIDetection1, &labels.CRDetection1, &labels.Specified, &labels.CIDetection2,
