@@ -1,14 +1,11 @@
 #include "studies/DetailsReport.h"
 
-#include "engine/ExtendedMath.h"
 #include "graphs/AxisScale.h"
 #include "studies/DetailsTexts.h"
 #include "visualise/VisRun.h"
 #include "visualise/VisTexts.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace kvor {
 
@@ -145,12 +142,8 @@ std::string ReportCount(int n) {
 }
 
 std::string ReportPercent(int n, int sets, char separator) {
-    const double percent = ToDouble(static_cast<ext>(n) * 100 / sets);
-    char text[64];
-    std::snprintf(text, sizeof text, "%5.1f%%", percent);
-    std::string s(text);
-    std::replace(s.begin(), s.end(), '.', separator);
-    return s;
+    // A share of at most 100 in "%6.1f" always starts with a blank that "%5.1f" has not.
+    return DetectionPercent(n, sets, separator).substr(1) + '%';
 }
 
 int ReportWindowLines(int sections) {
