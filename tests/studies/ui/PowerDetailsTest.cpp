@@ -2,21 +2,26 @@
 
 #include "app/HelpContext.h"
 #include "app/HelpSystem.h"
+#include "graphs/PrintLayout.h"
 #include "graphs/ui/GraphOutputContext.h"
 #include "graphs/ui/KVORPrnAbort.h"
 #include "graphs/ui/OutputTexts.h"
 #include "platform/ScriptedMessageService.h"
 #include "platform/ScriptedOutputServices.h"
 #include "studies/DetailsReport.h"
+#include "studies/ui/DetailsDocument.h"
 #include "visualise/VisRun.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -298,6 +303,42 @@ TEST(ShowPowerDetails, ShowsTheSelectedRunAndLeavesItAsItWas) {
         EXPECT_EQ(run->Counts.RegionDetected, before.RegionDetected);
         EXPECT_EQ(run->VisSets, 100);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The rightmost column that holds a dark pixel; -1 when there is none.
+int RightmostInk(const QImage& image) {
+    for (int x = image.width() - 1; x >= 0; --x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                return x;
+            }
+        }
+    }
+    return -1;
+}
+
+TEST(DrawReportPage, TheTextKeepsItsPointSizeOnAFinePrinter) {
+    // The widest line has 60 characters of Courier New 11 bold (0.6 em each) after an indent
+    // of one: about 61 x 0.6 x 11 / 72 inch, 5.6 inches, 3355 pixels at 600 per inch.
+    DetailsSummary s = Summary(true, false);
+    QTextDocument document;
+    FillReportDocument(document, BuildSummary(s));
+    QImage page(4960, 3000, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    const int dotsPerMeter = qRound(600 / 0.0254);
+    page.setDotsPerMeterX(dotsPerMeter);
+    page.setDotsPerMeterY(dotsPerMeter);
+    {
+        QPainter painter(&page);
+        DrawReportPage(document, painter, PrinterMetrics{4960, 0, 7016, 0, 600, 600});
+    }
+    const int right = RightmostInk(page);
+    EXPECT_GT(right, 3355 * 9 / 10);
+    EXPECT_LT(right, 3355 * 11 / 10);
 }
 
 } // namespace
