@@ -311,7 +311,7 @@ void CheckOptionFitsCommand(const std::string& option, kvor::cli::Command comman
     }
     const bool visualiseOnly = option == "--vis-n" || option == "--vis-sets" || option == "--run" ||
                                option == "--no-also" || option == "--dump-vis" ||
-                               option == "--dump-outlines";
+                               option == "--dump-outlines" || option == "--report";
     if (visualiseOnly && command != Command::Visualise) {
         throw Failure{option + ": only the visualise command takes this option"};
     }
@@ -326,6 +326,9 @@ void CheckVisualiseOptions(const CliOptions& o) {
     }
     if (!o.Vis.VisN) {
         throw Failure{"--vis-n: the visualise command needs the N of its run, 3 to 5000"};
+    }
+    if (o.Vis.Report && o.Json) {
+        throw Failure{"--report: the report is text; leave out --json"};
     }
     if (o.Design.EstimationMode == EstimationMode::SpecifiedN && o.Vis.Run == VisRunKind::Region) {
         throw Failure{"--run: with --mode specified only the intervals run exists"};
@@ -386,6 +389,11 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
             if (option == "--no-also") {
                 CheckOptionFitsCommand(option, result.Options.Command);
                 result.Options.Vis.NoAlso = true;
+                continue;
+            }
+            if (option == "--report") {
+                CheckOptionFitsCommand(option, result.Options.Command);
+                result.Options.Vis.Report = true;
                 continue;
             }
             if (option == "--fixed-seed") {

@@ -28,6 +28,7 @@ struct VisualiseOptions {
     bool NoAlso = false;
     std::optional<std::string> DumpVis;
     std::optional<std::string> DumpOutlines;
+    bool Report = false; // print the details report of the run
 };
 
 struct CliOptions {

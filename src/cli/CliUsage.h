@@ -10,7 +10,7 @@ inline constexpr const char* Usage =
        kvor-cli vfcheck  [design options] [--tab accuracy|power] [--json]
        kvor-cli visualise [design options] --vis-n N [--vis-sets 10|100|250|500|1000]
                 [--run intervals|region] [--no-also] [--seed S] [--json]
-                [--dump-vis FILE] [--dump-outlines FILE]
+                [--dump-vis FILE] [--dump-outlines FILE] [--report]
        kvor-cli --help
        kvor-cli --version
 
@@ -19,6 +19,7 @@ the design checks and of the checks "View Variance Functions" makes before its p
 (vfcheck: exit 0 when it would open). The visualise command takes the Power tab's design options;
 its run computes the other criterion too unless --no-also (a specified-N design always computes
 both).
+visualise --report prints the run's details report in place of its result labels.
 
 Design options (defaults are the main window's):
   --regression ols|wls|deming            (ols)

@@ -5,6 +5,7 @@
 #include "cli/CliSteps.h"
 #include "cli/JsonText.h"
 #include "studies/AtomicFile.h"
+#include "studies/DetailsReport.h"
 #include "studies/RunControl.h"
 #include "visualise/VisCalculations.h"
 #include "visualise/VisRun.h"
@@ -193,6 +194,9 @@ int RunVisualise(const CliOptions& options, CliStreams& streams) {
         streams.Out << ResultJson(options, *run, outcome, labels) << '\n';
     } else if (outcome.Refusal != VisRefusal::None) {
         streams.Out << VisPlotMessage(outcome.Refusal) << '\n';
+    } else if (options.Vis.Report && outcome.Completed) {
+        streams.Out << ReportPlainText(
+            BuildSummary(SummaryOf(options.Design, *run, request.Kind), DecimalSeparator));
     } else {
         for (const std::string* label :
              {&labels.CIDetection1, &labels.CRDetection1, &labels.Specified, &labels.CIDetection2,

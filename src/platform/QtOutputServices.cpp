@@ -147,4 +147,16 @@ bool QtClipboardService::SetMetafile(const QByteArray& emf) {
     return true;
 }
 
+bool QtClipboardService::SetRichText(const QString& html, const QString& plain) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard == nullptr || plain.isEmpty()) {
+        return false;
+    }
+    auto* data = new QMimeData; // the clipboard takes ownership
+    data->setHtml(html);
+    data->setText(plain);
+    clipboard->setMimeData(data);
+    return true;
+}
+
 } // namespace kvor

@@ -40,6 +40,7 @@ class QtClipboardService final : public ClipboardService {
 public:
     bool SetBitmap(const QImage& image) override;
     bool SetMetafile(const QByteArray& emf) override;
+    bool SetRichText(const QString& html, const QString& plain) override;
 };
 
 // Metrics of a job on a real QPrinter, as a device context would report them.

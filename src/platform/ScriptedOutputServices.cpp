@@ -99,6 +99,8 @@ bool ScriptedClipboardService::SetBitmap(const QImage& image) {
     }
     Bitmap = image;
     Metafile.clear();
+    Html.clear();
+    PlainText.clear();
     return true;
 }
 
@@ -108,6 +110,19 @@ bool ScriptedClipboardService::SetMetafile(const QByteArray& emf) {
     }
     Metafile = emf;
     Bitmap = QImage();
+    Html.clear();
+    PlainText.clear();
+    return true;
+}
+
+bool ScriptedClipboardService::SetRichText(const QString& html, const QString& plain) {
+    if (Fails) {
+        return false;
+    }
+    Html = html;
+    PlainText = plain;
+    Bitmap = QImage();
+    Metafile.clear();
     return true;
 }
 

@@ -71,9 +71,12 @@ class ScriptedClipboardService final : public ClipboardService {
 public:
     bool SetBitmap(const QImage& image) override;
     bool SetMetafile(const QByteArray& emf) override;
+    bool SetRichText(const QString& html, const QString& plain) override;
     bool Fails = false;
     QImage Bitmap;
     QByteArray Metafile;
+    QString Html;
+    QString PlainText;
 };
 
 } // namespace kvor

@@ -133,6 +133,8 @@ TEST(ParseCliOptions, RefusesOutOfRangeAndMalformedValuesNamingTheOption) {
         {{"power", "--vis-n", "20"}, "--vis-n"},
         {{"power", "--no-also"}, "--no-also"},
         {{"accuracy", "--dump-outlines", "o.tsv"}, "--dump-outlines"},
+        {{"power", "--report"}, "--report"},
+        {{"visualise", "--vis-n", "20", "--report", "--json"}, "--report"},
     };
     for (const Case& c : cases) {
         const auto parsed = ParseCliOptions(c.Args);
