@@ -33,9 +33,11 @@ struct Limits {
 void ObservedWeights(const StudyDesign& design, const DataSet& data, const Limits& limits,
                      DemingScratch& scratch) {
     for (int i = 0; i < data.N; ++i) {
-        scratch.WX[i] = Weight(design.XVariance, Clamp(data.X[i], limits.X));
-        scratch.WY[i] = Weight(design.YVariance, Clamp(data.Y[i], limits.Y));
+        scratch.LevelX[i] = Clamp(data.X[i], limits.X);
+        scratch.LevelY[i] = Clamp(data.Y[i], limits.Y);
     }
+    Weights(design.XVariance, scratch.LevelX.data(), scratch.WX.data(), data.N);
+    Weights(design.YVariance, scratch.LevelY.data(), scratch.WY.data(), data.N);
 }
 
 // (sum d^2 - (sum d)^2 / n) / (n - 1) with d the deviations from the mean.

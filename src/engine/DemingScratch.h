@@ -13,7 +13,7 @@ namespace kvor {
 struct DemingScratch {
     DemingScratch()
         : WX(MaxPairsPerSet), WY(MaxPairsPerSet), WC(MaxPairsPerSet), YS(MaxPairsPerSet),
-          LamWY(MaxPairsPerSet) {
+          LevelX(MaxPairsPerSet), LevelY(MaxPairsPerSet), LamWY(MaxPairsPerSet) {
         Evaluated.reserve(MaxRecordedAngles);
     }
 
@@ -21,6 +21,9 @@ struct DemingScratch {
     std::vector<double> WY; // reciprocal Y variance at each point
     std::vector<double> WC; // combined weight at the angle last evaluated
     std::vector<double> YS; // Y rescaled to the spread of X
+    // The levels at which WX and WY are taken, while they are being computed.
+    std::vector<double> LevelX;
+    std::vector<double> LevelY;
     // Lam / WY in extended precision: the part of each combined weight that no angle changes.
     std::vector<long double> LamWY;
 

@@ -89,9 +89,11 @@ void TruePointWeights(const StudyDesign& design, const DataSet& data, WeightRang
         if (!Within(xh, xLimits) || !Within(yh, yLimits)) {
             p = BoxPoint(slope, intercept, xh, yh, xLimits, yLimits);
         }
-        scratch.WX[i] = Weight(design.XVariance, p.X);
-        scratch.WY[i] = Weight(design.YVariance, p.Y);
+        scratch.LevelX[i] = p.X;
+        scratch.LevelY[i] = p.Y;
     }
+    Weights(design.XVariance, scratch.LevelX.data(), scratch.WX.data(), data.N);
+    Weights(design.YVariance, scratch.LevelY.data(), scratch.WY.data(), data.N);
 }
 
 } // namespace kvor

@@ -182,6 +182,36 @@ double Weight(const VarianceFunction& f, double v) {
     return ToDouble(1.0L / PVar(f, v));
 }
 
+void Weights(const VarianceFunction& f, const double* v, double* w, int n) {
+    // A weight's value does not depend on the flags raised before it, and it leaves them as they
+    // were: so the caller's flags are set aside, the batch runs with the flags clear, and only a
+    // batch that raised one is evaluated again point by point.
+    const bool callerRaised = std::fetestexcept(WatchedFlags) != 0;
+    std::fexcept_t saved{};
+    if (callerRaised) {
+        std::fegetexceptflag(&saved, WatchedFlags);
+        std::feclearexcept(WatchedFlags);
+    }
+    for (int i = 0; i < n; ++i) {
+        const volatile double value = EngineVariance(f.Para, f.Form, f.B1, f.B2, f.B3, f.J, v[i]);
+        w[i] = value;
+    }
+    if (std::fetestexcept(WatchedFlags) == 0) {
+        for (int i = 0; i < n; ++i) {
+            const double V = std::isgreater(w[i], VarianceFloor) ? w[i] : VarianceFloor;
+            w[i] = ToDouble(1.0L / V);
+        }
+    } else {
+        std::feclearexcept(WatchedFlags);
+        for (int i = 0; i < n; ++i) {
+            w[i] = Weight(f, v[i]);
+        }
+    }
+    if (callerRaised) {
+        std::fesetexceptflag(&saved, WatchedFlags);
+    }
+}
+
 double VarianceForPlot(const VarianceFunction& f, double v) {
     double V = 0.0;
     if (!EvaluateGuarded([&] { return PlotVariance(f, v); }, V)) {

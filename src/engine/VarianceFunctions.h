@@ -24,6 +24,11 @@ double Clamp(double v, WeightRange limits);
 // The weight 1/V of a point at level v.
 double Weight(const VarianceFunction& f, double v);
 
+// w[i] = Weight(f, v[i]) for n levels, with the same values and the caller's floating-point flags
+// left alone as Weight leaves them, but the flags tested once for the whole batch unless a point
+// fails.
+void Weights(const VarianceFunction& f, const double* v, double* w, int n);
+
 // The plot's evaluation: a small positive base or result is kept, only non-positive values and
 // floating-point failures become 1e-14, and an unknown form gives 1e-14.
 double VarianceForPlot(const VarianceFunction& f, double v);

@@ -2,8 +2,11 @@
 
 #include "engine/FloatGuard.h"
 
+#include <bit>
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -276,6 +279,41 @@ TEST(VarianceFunctions, StayFiniteAndFlooredOverTheWholeCoefficientRange) {
                         }
                     }
                 }
+            }
+        }
+    }
+}
+
+TEST(Weights, GiveWhatWeightGivesPointByPointAndLeaveTheCallersFlags) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double levels[] = {1, 2.5, 100, 0, -2, 1e300, nan, inf, 7};
+    constexpr int n = static_cast<int>(std::size(levels));
+    // Functions whose batches all succeed, and ones that fail at some levels only.
+    const VarianceFunction functions[] = {
+        {2, 0, 0.5, 0.02, 0, 2}, {3, 0, 1, 1, 0, 1.5}, {2, 0, 1, 1e10, 0, 65},
+        {4, 0, 1, -1, 0.5, 3},   {2, 1, 2, -3, 0, 2},  {3, 0, 1, 1, 0, -1}};
+    for (const VarianceFunction& f : functions) {
+        for (const int callerFlags : {0, FE_OVERFLOW, FE_INVALID | FE_DIVBYZERO}) {
+            SCOPED_TRACE(testing::Message() << "form " << f.Form << " J " << f.J << " flags "
+                                            << callerFlags);
+            double expected[n];
+            for (int i = 0; i < n; ++i) {
+                expected[i] = kvor::Weight(f, levels[i]);
+            }
+            std::feclearexcept(FE_ALL_EXCEPT);
+            if (callerFlags != 0) {
+                std::feraiseexcept(callerFlags);
+            }
+            double got[n];
+            kvor::Weights(f, levels, got, n);
+            const int left = std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO);
+            std::feclearexcept(FE_ALL_EXCEPT);
+            EXPECT_EQ(left, callerFlags);
+            for (int i = 0; i < n; ++i) {
+                EXPECT_EQ(std::bit_cast<std::uint64_t>(got[i]),
+                          std::bit_cast<std::uint64_t>(expected[i]))
+                    << "level " << levels[i];
             }
         }
     }
