@@ -32,6 +32,7 @@ struct Limits {
 
 void ObservedWeights(const StudyDesign& design, const DataSet& data, const Limits& limits,
                      DemingScratch& scratch) {
+    scratch.Evaluated.clear();
     for (int i = 0; i < data.N; ++i) {
         scratch.LevelX[i] = Clamp(data.X[i], limits.X);
         scratch.LevelY[i] = Clamp(data.Y[i], limits.Y);
@@ -87,18 +88,28 @@ struct PassFit {
     double FMin = 0;
 };
 
-// The objective at an angle the minimisation evaluated, with A and SumWC put back as that
-// evaluation left them; evaluated again only when it was not recorded.
-template <class F> double AtEvaluatedAngle(double theta, F&& chi2, DemingScratch& scratch) {
+// The minimisation's record of the objective at theta, when it was evaluated with the weights
+// now in the scratch.
+const DemingScratch::EvaluatedAngle* EvaluatedAt(double theta, const DemingScratch& scratch) {
     const auto& seen = scratch.Evaluated;
     for (auto it = seen.rbegin(); it != seen.rend(); ++it) {
         if (std::bit_cast<std::uint64_t>(it->Theta) == std::bit_cast<std::uint64_t>(theta)) {
-            scratch.A = it->A;
-            scratch.SumWC = it->SumWC;
-            return it->F;
+            return &*it;
         }
     }
-    return chi2(theta);
+    return nullptr;
+}
+
+// The objective less c at theta, taken from the record with A and SumWC put back as that
+// evaluation left them, or evaluated when there is none.
+double ObjectiveAt(const DemingProblem& problem, double theta, double c, DemingScratch& scratch) {
+    const DemingScratch::EvaluatedAngle* seen = EvaluatedAt(theta, scratch);
+    if (seen == nullptr) {
+        return DemingChi2(problem, theta, c, scratch);
+    }
+    scratch.A = seen->A;
+    scratch.SumWC = seen->SumWC;
+    return ToDouble(static_cast<ext>(seen->F) - static_cast<ext>(c));
 }
 
 // One minimisation over the angle: the stored starting triple, the downhill bracket and Brent's
@@ -120,7 +131,7 @@ PassFit MinimiseOverAngle(const DemingProblem& problem, double start, DemingScra
     scratch.StoredAngles = {0.0, start, UpperStartAngle, bracket.Ax, bracket.Bx, bracket.Cx};
     scratch.StoredValues = {f0, fStart, fUpper, bracket.Fa, bracket.Fb, bracket.Fc};
     const MinimumPoint best = BrentMinimise(bracket, MinimiseTolerance, chi2);
-    return {best.X, AtEvaluatedAngle(best.X, chi2, scratch)};
+    return {best.X, ObjectiveAt(problem, best.X, 0.0, scratch)};
 }
 
 double DataSlope(double theta, double s) {
@@ -211,7 +222,11 @@ ProfileLimits FindProfileLimits(const DemingProblem& problem, double theta, doub
     const int evaluationsBefore = scratch.Evaluations;
     PrepareDemingChi2(problem, scratch);
     const double d = ToDouble(1.0L / sumWC);
-    const auto profile = [&](double angle) { return DemingChi2(problem, angle, lim, scratch); };
+    // Each search starts at the minimum, whose value the minimisation left on record.
+    const auto profile = [&](double angle) {
+        return angle == theta ? ObjectiveAt(problem, angle, lim, scratch)
+                              : DemingChi2(problem, angle, lim, scratch);
+    };
     const double rPlus =
         BrentRoot(ToDouble(static_cast<ext>(theta) + dPlus), theta, RootTolerance, profile);
     const double dThetaPlus = ToDouble(static_cast<ext>(rPlus) - theta);

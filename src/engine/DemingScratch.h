@@ -27,8 +27,8 @@ struct DemingScratch {
     // Lam / WY in extended precision: the part of each combined weight that no angle changes.
     std::vector<long double> LamWY;
 
-    // The objective's evaluations in the minimisation under way, so that the minimum's intercept
-    // and weight sum need not be computed again.
+    // The objective's evaluations since the last minimisation began, while the weights stay as
+    // they were: the minimum's value, intercept and weight sum are taken from here.
     struct EvaluatedAngle {
         double Theta = 0;
         double F = 0;

@@ -76,6 +76,8 @@ bool Within(double v, const WeightRange& r) {
 void TruePointWeights(const StudyDesign& design, const DataSet& data, WeightRange xLimits,
                       WeightRange yLimits, double slope, double intercept, DemingScratch& scratch) {
     const ext b = slope;
+    // The objective's values on record belong to the old weights.
+    scratch.Evaluated.clear();
     for (int i = 0; i < data.N; ++i) {
         const double x = data.X[i];
         const double y = data.Y[i];
