@@ -1,3 +1,4 @@
+#include "BenchDesigns.h"
 #include "engine/RunResults.h"
 #include "engine/StudyDesign.h"
 #include "studies/AccuracyRun.h"
@@ -18,25 +19,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// SD 5 % of the level.
-kvor::VarianceFunction Proportional() {
-    kvor::VarianceFunction f;
-    f.Form = 2;
-    f.Para = 0;
-    f.B1 = 0;
-    f.B2 = 0.05;
-    f.J = 2;
-    return f;
-}
-
 kvor::StudyDesign DemingDesign(int n, int sets) {
     kvor::StudyDesign design;
     design.Regression = kvor::RegressionType::Deming;
     design.N = n;
     design.SetsPerRun = sets;
     design.FixedSeed = true;
-    design.YVariance = Proportional();
-    design.XVariance = Proportional();
+    design.YVariance = kvor::bench::ProportionalSD(0.05);
+    design.XVariance = kvor::bench::ProportionalSD(0.05);
     return design;
 }
 

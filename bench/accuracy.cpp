@@ -1,3 +1,4 @@
+#include "BenchDesigns.h"
 #include "engine/RunResults.h"
 #include "engine/StudyDesign.h"
 #include "studies/AccuracyRun.h"
@@ -8,15 +9,6 @@
 
 namespace {
 
-// SD 5 % of the level.
-kvor::VarianceFunction Proportional() {
-    kvor::VarianceFunction f;
-    f.B1 = 0;
-    f.B2 = 0.05;
-    f.J = 2;
-    return f;
-}
-
 // One whole Accuracy run: range(0) = N, range(1) = data sets, range(2) = threads (1 when
 // absent). Real time is what counts with more than one thread.
 void AccuracyRun(benchmark::State& state, kvor::RegressionType regression) {
@@ -26,8 +18,8 @@ void AccuracyRun(benchmark::State& state, kvor::RegressionType regression) {
     design.SetsPerRun = static_cast<int>(state.range(1));
     design.FixedSeed = true;
     if (regression != kvor::RegressionType::OLS) {
-        design.YVariance = Proportional();
-        design.XVariance = Proportional();
+        design.YVariance = kvor::bench::ProportionalSD(0.05);
+        design.XVariance = kvor::bench::ProportionalSD(0.05);
     }
     kvor::AccuracyRunControl control;
     control.Threads = state.range(2) > 0 ? static_cast<int>(state.range(2)) : 1;

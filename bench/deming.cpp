@@ -1,3 +1,4 @@
+#include "BenchDesigns.h"
 #include "engine/CriticalValues.h"
 #include "engine/DataSet.h"
 #include "engine/DemingRegression.h"
@@ -16,22 +17,12 @@ namespace {
 constexpr double Cv = 0.05; // both methods: SD 5% of the level
 constexpr int SetsPerSize = 16;
 
-kvor::VarianceFunction Proportional() {
-    kvor::VarianceFunction f;
-    f.Form = 2;
-    f.Para = 0;
-    f.B1 = 0;
-    f.B2 = Cv;
-    f.J = 2;
-    return f;
-}
-
 kvor::StudyDesign Design(int n) {
     kvor::StudyDesign d;
     d.Regression = kvor::RegressionType::Deming;
     d.N = n;
-    d.XVariance = Proportional();
-    d.YVariance = Proportional();
+    d.XVariance = kvor::bench::ProportionalSD(Cv);
+    d.YVariance = kvor::bench::ProportionalSD(Cv);
     return d;
 }
 

@@ -1,3 +1,4 @@
+#include "BenchDesigns.h"
 #include "engine/StudyDesign.h"
 #include "studies/PowerRun.h"
 
@@ -7,24 +8,13 @@
 
 namespace {
 
-// SD 5 % of the level.
-kvor::VarianceFunction Proportional() {
-    kvor::VarianceFunction f;
-    f.Form = 2;
-    f.Para = 0;
-    f.B1 = 0;
-    f.B2 = 0.05;
-    f.J = 2;
-    return f;
-}
-
 // A whole automatic run (both passes) of the window's default design with the given fit.
 void PowerRun(benchmark::State& state, kvor::RegressionType regression) {
     kvor::StudyDesign design;
     design.Regression = regression;
     if (regression != kvor::RegressionType::OLS) {
-        design.YVariance = Proportional();
-        design.XVariance = Proportional();
+        design.YVariance = kvor::bench::ProportionalSD(0.05);
+        design.XVariance = kvor::bench::ProportionalSD(0.05);
     }
     const std::atomic<bool> flag{true};
     kvor::PowerRunControl control;
