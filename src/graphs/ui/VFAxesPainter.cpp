@@ -1,0 +1,151 @@
+#include "graphs/ui/VFAxesPainter.h"
+
+#include "graphs/AxisScale.h"
+#include "graphs/VFLogAxis.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace kvor {
+
+namespace {
+
+// Exponents of power notation are written at three quarters of the tick-label size.
+constexpr double ExponentShare = 0.75;
+// How far the exponent's base line rises, as a share of the tick font's ascent.
+constexpr double ExponentRise = 0.45;
+
+const QFont& Font(const RoleFonts& fonts, FontRole role) {
+    return fonts[static_cast<std::size_t>(role)];
+}
+
+QFont ExponentFont(const QFont& base) {
+    QFont font = base;
+    if (base.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, Rnd(base.pixelSize() * ExponentShare)));
+    } else {
+        font.setPointSizeF(base.pointSizeF() * ExponentShare);
+    }
+    return font;
+}
+
+class TickLabelWriter {
+public:
+    TickLabelWriter(QPainter& painter, const QFont& font)
+        : m_painter(painter), m_font(font), m_small(ExponentFont(font)),
+          m_metrics(font, painter.device()), m_smallMetrics(m_small, painter.device()) {}
+
+    int Width(const VFTickLabel& label) const {
+        return m_metrics.horizontalAdvance(label.Base) +
+               m_smallMetrics.horizontalAdvance(label.Exponent);
+    }
+    int Height() const { return m_metrics.height(); }
+
+    // Draws the label with its left end at x and its top at `top`.
+    void Draw(const VFTickLabel& label, int x, int top) {
+        const int baseLine = top + m_metrics.ascent();
+        m_painter.setFont(m_font);
+        m_painter.drawText(x, baseLine, label.Base);
+        if (!label.Exponent.isEmpty()) {
+            m_painter.setFont(m_small);
+            m_painter.drawText(x + m_metrics.horizontalAdvance(label.Base),
+                               baseLine - Rnd(ExponentRise * m_metrics.ascent()), label.Exponent);
+        }
+    }
+
+private:
+    QPainter& m_painter;
+    QFont m_font;
+    QFont m_small;
+    QFontMetrics m_metrics;
+    QFontMetrics m_smallMetrics;
+};
+
+void DrawTicks(QPainter& painter, const GraphOptions& options, const RoleFonts& fonts,
+               const GraphGeometry& geometry, const AxisScale& axis, bool log, bool horizontal,
+               char separator) {
+    const PlotFrame frame(geometry);
+    const AxisGeometry& along = horizontal ? geometry.Layout.X : geometry.Layout.Y;
+    const AxisTicks ticks = log ? LogTickOffsets(along, axis, options.MinorTickMarks)
+                                : TickOffsets(along, axis, options.MinorTickMarks);
+    const int d = geometry.Layout.Unit;
+    const int major = PointsToPixels(d, options.MajorTickLength);
+    const int minor = PointsToPixels(d, options.MinorTickLength);
+    const QPoint origin(frame.PlotLeft(), frame.AxisY());
+    const auto at = [&](int offset, int out) {
+        return horizontal ? QPoint(origin.x() + offset, origin.y() + out)
+                          : QPoint(origin.x() - out, origin.y() - offset);
+    };
+    const QColor colour = GraphQColour(options.GraphColour, options);
+    painter.setPen(QPen(colour, geometry.Layout.AxisPen, Qt::SolidLine, Qt::FlatCap));
+    for (const int offset : ticks.Major) {
+        painter.drawLine(at(offset, 0), at(offset, major));
+    }
+    for (const int offset : ticks.Minor) {
+        painter.drawLine(at(offset, 0), at(offset, minor));
+    }
+    painter.setPen(colour);
+    TickLabelWriter writer(painter, Font(fonts, FontRole::TickLabels));
+    for (std::size_t i = 0; i < ticks.Major.size(); ++i) {
+        const VFTickLabel label =
+            VFAxisLabel(axis, log, horizontal, ticks.MajorIndex[i], separator);
+        const int width = writer.Width(label);
+        if (horizontal) {
+            const QPoint top = at(ticks.Major[i], d * (options.MajorTickLength + 1) / 72);
+            writer.Draw(label, top.x() - width / 2, top.y());
+        } else {
+            const QPoint end = at(ticks.Major[i], d * (options.MajorTickLength + 3) / 72);
+            writer.Draw(label, end.x() - width, end.y() - writer.Height() / 2);
+        }
+    }
+}
+
+} // namespace
+
+VFTickLabel VFAxisLabel(const AxisScale& axis, bool log, bool horizontal, int k, char separator) {
+    if (!log) {
+        return {QString::fromStdString(FormatAxisLabel(AxisTick(axis, k), axis, separator)), {}};
+    }
+    const int e = axis.StartExponent + k;
+    if (LogPowerNotation(axis, horizontal)) {
+        return {QStringLiteral("10"), QString::number(e)};
+    }
+    return {QString::fromStdString(LogDecimalLabel(e, separator)), {}};
+}
+
+void DrawVFAxes(QPainter& painter, const GraphOptions& options, const RoleFonts& fonts,
+                const GraphGeometry& geometry, const VFAxisChoice& axes, const QString& yTitle,
+                const QFont& yTitleFont, char separator) {
+    const PlotFrame frame(geometry);
+    const QColor colour = GraphQColour(options.GraphColour, options);
+    painter.setPen(
+        QPen(colour, geometry.Layout.AxisPen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    const int plotLeft = frame.PlotLeft();
+    const int axisY = frame.AxisY();
+    painter.drawLine(plotLeft, frame.PlotTop(), plotLeft, axisY);
+    painter.drawLine(plotLeft, axisY, plotLeft + frame.PlotWidth(), axisY);
+    DrawTicks(painter, options, fonts, geometry, axes.X, axes.XLog, true, separator);
+    DrawTicks(painter, options, fonts, geometry, axes.Y, axes.YLog, false, separator);
+
+    const int d = geometry.Layout.Unit;
+    const QFont& titleFont = Font(fonts, FontRole::AxisTitles);
+    const QFontMetrics titleMetrics(titleFont, painter.device());
+    const int tickLabelHeight =
+        QFontMetrics(Font(fonts, FontRole::TickLabels), painter.device()).height();
+    const QString xTitle = QStringLiteral("Mean");
+    painter.setPen(colour);
+    painter.setFont(titleFont);
+    painter.drawText(plotLeft + frame.PlotWidth() / 2 - titleMetrics.horizontalAdvance(xTitle) / 2,
+                     axisY + Rnd(1.25L * tickLabelHeight) + d * (options.MajorTickLength + 1) / 72 +
+                         titleMetrics.ascent(),
+                     xTitle);
+    const QFontMetrics yMetrics(yTitleFont, painter.device());
+    painter.save();
+    painter.setFont(yTitleFont);
+    painter.translate(geometry.Left, frame.PlotTop() + frame.PlotHeight() / 2);
+    painter.rotate(-90);
+    painter.drawText(-yMetrics.horizontalAdvance(yTitle) / 2, yMetrics.ascent(), yTitle);
+    painter.restore();
+}
+
+} // namespace kvor
