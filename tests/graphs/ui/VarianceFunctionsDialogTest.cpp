@@ -5,12 +5,14 @@
 #include "graphs/ui/GraphExport.h"
 #include "graphs/ui/GraphOutputContext.h"
 #include "graphs/ui/KVORVarianceFunctionsForm.h"
+#include "graphs/ui/VarianceFunctionsPicture.h"
 #include "platform/ScriptedMessageService.h"
 #include "platform/ScriptedOutputServices.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
@@ -218,6 +220,33 @@ TEST(TKVORVarianceFunctions, MetafileExportParses) {
     EXPECT_TRUE(has(u"Y"));
     EXPECT_TRUE(has(u"X"));
     EXPECT_TRUE(has(u"Y and X-Variance Functions"));
+}
+
+// The command line's picture is the dialog's export just after it opened.
+TEST(WriteVarianceFunctionsPicture, IsTheExportOfTheDialogAsItOpens) {
+    VFDialogFixture f(WideDesign(kvor::RegressionType::Deming));
+    const kvor::VFCurveSet opened = f.Set;
+    const kvor::GraphOptions options = f.Output.DesignOptions;
+    const QTemporaryDir dir;
+    const QString fromDialog = dir.filePath("dialog.bmp");
+    ASSERT_TRUE(kvor::CustomBitmap(f.Dialog->Graph(), 1920, 1440, fromDialog, 3, f.Clipboard));
+    const QString fromCli = dir.filePath("cli.bmp");
+    const std::string error = kvor::WriteVarianceFunctionsPicture(
+        opened, options, kvor::VFGraphType::Variance, fromCli.toStdString(), "bmp");
+    ASSERT_TRUE(error.empty()) << error;
+    const QImage cli(fromCli);
+    ASSERT_EQ(cli.size(), QSize(1920, 1440));
+    EXPECT_EQ(cli, QImage(fromDialog));
+
+    // Without a function below 100% CV there is no CV (%) picture.
+    kvor::VFCurveSet noCv = opened;
+    for (kvor::VFCurve& curve : noCv.Curves) {
+        curve.CvPossible = false;
+    }
+    EXPECT_FALSE(kvor::WriteVarianceFunctionsPicture(noCv, options, kvor::VFGraphType::CV,
+                                                     dir.filePath("cv.png").toStdString(), "png")
+                     .empty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("cv.png")));
 }
 
 } // namespace
