@@ -102,14 +102,24 @@ void GraphPainter::DrawText(const QString& text, int x, int top, FontRole role,
 }
 
 void GraphPainter::DrawAxes(const QString& xTitle, const QString& yTitle, const QFont& yTitleFont) {
+    DrawAxisLines();
+    DrawTicks(true);
+    DrawTicks(false);
+    DrawAxisTitles(xTitle, yTitle, yTitleFont);
+}
+
+void GraphPainter::DrawAxisLines() {
     m_painter.setPen(AxisPenOf());
     const int plotLeft = m_frame.PlotLeft();
     const int axisY = m_frame.AxisY();
     m_painter.drawLine(plotLeft, m_frame.PlotTop(), plotLeft, axisY);
     m_painter.drawLine(plotLeft, axisY, plotLeft + m_frame.PlotWidth(), axisY);
-    DrawTicks(true);
-    DrawTicks(false);
+}
 
+void GraphPainter::DrawAxisTitles(const QString& xTitle, const QString& yTitle,
+                                  const QFont& yTitleFont) {
+    const int plotLeft = m_frame.PlotLeft();
+    const int axisY = m_frame.AxisY();
     const int d = Unit();
     const int major = m_options.MajorTickLength;
     const int tickLabelHeight =

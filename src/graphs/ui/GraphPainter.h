@@ -48,6 +48,9 @@ public:
     void FillBackground(OutputMode mode, const QRect& picture, int graphWidth, int graphHeight);
     void DrawTitle(const QString& line1, const QString& line2, int graphWidth);
     void DrawAxes(const QString& xTitle, const QString& yTitle, const QFont& yTitleFont);
+    // The parts of DrawAxes, for a graph that draws ticks of its own.
+    void DrawAxisLines();
+    void DrawAxisTitles(const QString& xTitle, const QString& yTitle, const QFont& yTitleFont);
     void ClipToPlot();
     void Unclip();
     // Dashed reference lines across the plot at a data value, per the dash layout of the width.

@@ -113,39 +113,10 @@ VFTickLabel VFAxisLabel(const AxisScale& axis, bool log, bool horizontal, int k,
     return {QString::fromStdString(LogDecimalLabel(e, separator)), {}};
 }
 
-void DrawVFAxes(QPainter& painter, const GraphOptions& options, const RoleFonts& fonts,
-                const GraphGeometry& geometry, const VFAxisChoice& axes, const QString& yTitle,
-                const QFont& yTitleFont, char separator) {
-    const PlotFrame frame(geometry);
-    const QColor colour = GraphQColour(options.GraphColour, options);
-    painter.setPen(
-        QPen(colour, geometry.Layout.AxisPen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    const int plotLeft = frame.PlotLeft();
-    const int axisY = frame.AxisY();
-    painter.drawLine(plotLeft, frame.PlotTop(), plotLeft, axisY);
-    painter.drawLine(plotLeft, axisY, plotLeft + frame.PlotWidth(), axisY);
+void DrawVFTicks(QPainter& painter, const GraphOptions& options, const RoleFonts& fonts,
+                 const GraphGeometry& geometry, const VFAxisChoice& axes, char separator) {
     DrawTicks(painter, options, fonts, geometry, axes.X, axes.XLog, true, separator);
     DrawTicks(painter, options, fonts, geometry, axes.Y, axes.YLog, false, separator);
-
-    const int d = geometry.Layout.Unit;
-    const QFont& titleFont = Font(fonts, FontRole::AxisTitles);
-    const QFontMetrics titleMetrics(titleFont, painter.device());
-    const int tickLabelHeight =
-        QFontMetrics(Font(fonts, FontRole::TickLabels), painter.device()).height();
-    const QString xTitle = QStringLiteral("Mean");
-    painter.setPen(colour);
-    painter.setFont(titleFont);
-    painter.drawText(plotLeft + frame.PlotWidth() / 2 - titleMetrics.horizontalAdvance(xTitle) / 2,
-                     axisY + Rnd(1.25L * tickLabelHeight) + d * (options.MajorTickLength + 1) / 72 +
-                         titleMetrics.ascent(),
-                     xTitle);
-    const QFontMetrics yMetrics(yTitleFont, painter.device());
-    painter.save();
-    painter.setFont(yTitleFont);
-    painter.translate(geometry.Left, frame.PlotTop() + frame.PlotHeight() / 2);
-    painter.rotate(-90);
-    painter.drawText(-yMetrics.horizontalAdvance(yTitle) / 2, yMetrics.ascent(), yTitle);
-    painter.restore();
 }
 
 } // namespace kvor

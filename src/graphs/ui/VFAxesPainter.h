@@ -18,10 +18,9 @@ struct VFTickLabel {
 // The label of tick k of a linear or logarithmic axis.
 VFTickLabel VFAxisLabel(const AxisScale& axis, bool log, bool horizontal, int k, char separator);
 
-// Both axes of the variance-function plot: lines, major and minor ticks, labels (decimal or
-// power notation on logarithmic axes) and the axis titles.
-void DrawVFAxes(QPainter& painter, const GraphOptions& options, const RoleFonts& fonts,
-                const GraphGeometry& geometry, const VFAxisChoice& axes, const QString& yTitle,
-                const QFont& yTitleFont, char separator);
+// Ticks and tick labels of both axes of the variance-function plot: major and minor ticks, and
+// decimal or power-notation labels on logarithmic axes.
+void DrawVFTicks(QPainter& painter, const GraphOptions& options, const RoleFonts& fonts,
+                 const GraphGeometry& geometry, const VFAxisChoice& axes, char separator);
 
 } // namespace kvor

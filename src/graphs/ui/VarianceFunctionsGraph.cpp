@@ -126,8 +126,9 @@ void TVarianceFunctionsGraph::DrawGraph(QPainter& painter, int W, int top, int l
         painter.drawText(QRect(left, top, Wg, Rnd(TitleBand * h)), Qt::AlignCenter,
                          QString::fromStdString(Title));
     }
-    DrawVFAxes(painter, m_options, fonts, Geometry, Axes(), YTitle(m_set.GraphType), yTitleFont,
-               DecimalSeparator);
+    canvas.DrawAxisLines();
+    DrawVFTicks(painter, m_options, fonts, Geometry, Axes(), DecimalSeparator);
+    canvas.DrawAxisTitles(QStringLiteral("Mean"), YTitle(m_set.GraphType), yTitleFont);
     const bool both = BothPlotted(m_set);
     const bool xFirst = both && m_options.YOnTop;
     const int first = xFirst ? VFXFunction : m_set.FirstFunction;
