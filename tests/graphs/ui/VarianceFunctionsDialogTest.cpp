@@ -181,27 +181,41 @@ Exported ExportBitmap(kvor::TVarianceFunctionsGraph& graph, const QString& file,
     return {QImage(file), graph.PlotRect()};
 }
 
-TEST(TKVORVarianceFunctions, LogAxisExportHasTheYColourInsideThePlotOnly) {
-    kvor::StudyDesign design = WideDesign(kvor::RegressionType::WLS);
-    VFDialogFixture f(design);
-    ASSERT_TRUE(f.Output.DesignOptions.XLog);
-    ASSERT_TRUE(f.Output.DesignOptions.YLog);
-    const QTemporaryDir dir;
-    const Exported e = ExportBitmap(f.Dialog->Graph(), dir.filePath("vf.bmp"), f.Clipboard);
-    ASSERT_FALSE(e.Image.isNull());
-    const kvor::RgbColour c = f.Output.DesignOptions.YFunctionColour;
-    const QRgb red = qRgb(c.R, c.G, c.B);
-    int inside = 0;
-    int outside = 0;
+// Pixels of exactly the colour inside and outside the plot rectangle.
+std::pair<int, int> ColourInsideAndOutside(const Exported& e, kvor::RgbColour c) {
+    const QRgb wanted = qRgb(c.R, c.G, c.B) & 0xffffff;
+    std::pair<int, int> counts;
     for (int y = 0; y < e.Image.height(); ++y) {
         for (int x = 0; x < e.Image.width(); ++x) {
-            if ((e.Image.pixel(x, y) & 0xffffff) == (red & 0xffffff)) {
-                ++(e.Plot.contains(x, y) ? inside : outside);
+            if ((e.Image.pixel(x, y) & 0xffffff) == wanted) {
+                ++(e.Plot.contains(x, y) ? counts.first : counts.second);
             }
         }
     }
+    return counts;
+}
+
+TEST(TKVORVarianceFunctions, LogAxisExportHasTheYColourInsideThePlotOnly) {
+    VFDialogFixture f(WideDesign(kvor::RegressionType::WLS));
+    ASSERT_TRUE(f.Output.DesignOptions.XLog);
+    ASSERT_TRUE(f.Output.DesignOptions.YLog);
+    const kvor::RgbColour red = f.Output.DesignOptions.YFunctionColour;
+    const QTemporaryDir dir;
+    const Exported variance = ExportBitmap(f.Dialog->Graph(), dir.filePath("v.bmp"), f.Clipboard);
+    ASSERT_FALSE(variance.Image.isNull());
+    const auto [inside, outside] = ColourInsideAndOutside(variance, red);
     EXPECT_GT(inside, 1000);
     EXPECT_EQ(outside, 0);
+
+    // A CV maximum below the curve's start: it leaves through the top and is cut there.
+    QTest::mouseClick(f.Find<QRadioButton>("CVRadioButton"), Qt::LeftButton, {}, QPoint(6, 6));
+    auto* cvMax = f.Find<QComboBox>("CVmaxComboBox");
+    cvMax->setCurrentIndex(cvMax->findText("40"));
+    ASSERT_EQ(f.Set.CvAxis.Intervals, 4);
+    const Exported cv = ExportBitmap(f.Dialog->Graph(), dir.filePath("cv.bmp"), f.Clipboard);
+    const auto [cvInside, cvOutside] = ColourInsideAndOutside(cv, red);
+    EXPECT_GT(cvInside, 1000);
+    EXPECT_EQ(cvOutside, 0);
 }
 
 TEST(TKVORVarianceFunctions, MetafileExportParses) {
