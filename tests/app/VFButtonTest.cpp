@@ -1,10 +1,13 @@
 #include "MainWindowFixture.h"
+#include "app/HelpContext.h"
 #include "app/HelpSystem.h"
 #include "app/KVORPageControl.h"
 #include "graphs/ui/KVORVarianceFunctionsForm.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -16,6 +19,8 @@ struct Opened {
     int Messages = -1; // messages shown before the dialog
     bool MainEnabled = false;
     QString Popup;
+    QString HelpTitle;
+    QStringList WithoutPopup; // controls of the dialog that have no popup text
 };
 
 // Presses the button and closes the plot as soon as it is shown.
@@ -30,12 +35,25 @@ Opened PressAndClose(MainWindowFixture& f, const QString& button) {
         seen.Caption = dialog->windowTitle();
         seen.Messages = static_cast<int>(f.Messages.Messages().size());
         seen.MainEnabled = f.Window->isEnabled();
+        for (QWidget* control : dialog->findChildren<QWidget*>()) {
+            const bool operated = qobject_cast<QAbstractButton*>(control) != nullptr ||
+                                  qobject_cast<QComboBox*>(control) != nullptr ||
+                                  control->objectName().startsWith("VFID") ||
+                                  control->objectName() == "VFImage";
+            if (operated && f.Window->Help().PopupText(kvor::HelpContextOf(control)).size() < 40) {
+                seen.WithoutPopup << control->objectName();
+            }
+        }
         QWidget* log = dialog->findChild<QWidget*>("XLogCheckBox");
         emit log->customContextMenuRequested(log->rect().center());
         if (QLabel* popup = f.Window->Help().Popup(); popup != nullptr && popup->isVisible()) {
             seen.Popup = popup->text();
         }
         f.Window->Help().ClosePopup();
+        dialog->findChild<QPushButton*>("HelpButton")->click();
+        if (QWidget* page = f.Window->Help().HelpWindow()) {
+            seen.HelpTitle = page->windowTitle();
+        }
         dialog->reject();
     });
     QTest::mouseClick(f.Find<QPushButton>(button), Qt::LeftButton);
@@ -66,6 +84,11 @@ TEST(AVFButtonClick, DemingWithANowherePositiveYFunctionPlotsXAloneAfterAWarning
     constexpr int LogMeanHelp = 826;
     EXPECT_EQ(seen.Popup, f.Window->Help().PopupText(LogMeanHelp));
     EXPECT_FALSE(seen.Popup.isEmpty());
+    EXPECT_TRUE(seen.WithoutPopup.isEmpty()) << seen.WithoutPopup.join(' ').toStdString();
+    const QRegularExpressionMatch title =
+        QRegularExpression("<title>(.*)</title>").match(kvor::THelpSystem::TopicHtml(800));
+    ASSERT_TRUE(title.hasMatch());
+    EXPECT_EQ(seen.HelpTitle, "KVOR Help - " + title.captured(1));
     ASSERT_EQ(f.Messages.Messages().size(), 1);
     const auto& warning = f.Messages.Messages().front();
     EXPECT_EQ(warning.Kind, kvor::MessageKind::Warning);
