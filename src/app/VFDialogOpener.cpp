@@ -47,6 +47,8 @@ void VFButtonClick(TStudyTab& tab, MainContext& context, StudyTab kind) {
             QObject::connect(dialog.get(), &TKVORVarianceFunctions::HelpRequested, &help,
                              [&help](int topic) { help.ShowTopic(topic); });
             help.ConnectPopups(*dialog);
+            QObject::connect(dialog.get(), &TKVORVarianceFunctions::Activated, window,
+                             &TKVORMain::CheckSystemSettings);
         }
         dialog->exec();
         dialog.reset();

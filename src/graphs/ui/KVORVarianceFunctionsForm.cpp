@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -458,6 +459,13 @@ void TKVORVarianceFunctions::DisplayVF() {
 void TKVORVarianceFunctions::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     DisplayVF();
+}
+
+void TKVORVarianceFunctions::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        emit Activated();
+    }
 }
 
 QRect TKVORVarianceFunctions::DraggedRect(QPoint global) const {

@@ -43,9 +43,12 @@ public:
 
 signals:
     void HelpRequested(int topic);
+    // The dialog became the active window; the main window then re-checks the system settings.
+    void Activated();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildControls();

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -100,6 +101,11 @@ TEST(TKVORVarianceFunctions, SetUpEnablesByTheFunctionsPlotted) {
         EXPECT_TRUE(f.Find<QCheckBox>("YLogCheckBox")->isEnabled());
         EXPECT_EQ(f.Find("VFID1")->isVisible(), c.Both);
         EXPECT_EQ(f.Find("VFID2")->isVisible(), c.Both);
+        // Becoming active is reported (the main window re-checks the system settings then).
+        const QSignalSpy activated(f.Dialog.get(), &TKVORVarianceFunctions::Activated);
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(f.Dialog.get());
+        EXPECT_GE(activated.count(), 1);
 
         // CV (%) takes the CV maximum and gives up the Y log option.
         QTest::mouseClick(f.Find<QRadioButton>("CVRadioButton"), Qt::LeftButton, {}, QPoint(6, 6));
