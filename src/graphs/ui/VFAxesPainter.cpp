@@ -61,40 +61,27 @@ private:
     QFontMetrics m_smallMetrics;
 };
 
-void DrawTicks(QPainter& painter, const GraphOptions& options, const RoleFonts& fonts,
-               const GraphGeometry& geometry, const AxisScale& axis, bool log, bool horizontal,
-               char separator) {
-    const PlotFrame frame(geometry);
+void DrawTicks(GraphPainter& canvas, QPainter& painter, const GraphOptions& options,
+               const RoleFonts& fonts, const GraphGeometry& geometry, const AxisScale& axis,
+               bool log, bool horizontal, char separator) {
     const AxisGeometry& along = horizontal ? geometry.Layout.X : geometry.Layout.Y;
     const AxisTicks ticks = log ? LogTickOffsets(along, axis, options.MinorTickMarks)
                                 : TickOffsets(along, axis, options.MinorTickMarks);
+    canvas.DrawTickMarks(horizontal, ticks);
     const int d = geometry.Layout.Unit;
-    const int major = PointsToPixels(d, options.MajorTickLength);
-    const int minor = PointsToPixels(d, options.MinorTickLength);
-    const QPoint origin(frame.PlotLeft(), frame.AxisY());
-    const auto at = [&](int offset, int out) {
-        return horizontal ? QPoint(origin.x() + offset, origin.y() + out)
-                          : QPoint(origin.x() - out, origin.y() - offset);
-    };
-    const QColor colour = GraphQColour(options.GraphColour, options);
-    painter.setPen(QPen(colour, geometry.Layout.AxisPen, Qt::SolidLine, Qt::FlatCap));
-    for (const int offset : ticks.Major) {
-        painter.drawLine(at(offset, 0), at(offset, major));
-    }
-    for (const int offset : ticks.Minor) {
-        painter.drawLine(at(offset, 0), at(offset, minor));
-    }
-    painter.setPen(colour);
+    painter.setPen(GraphQColour(options.GraphColour, options));
     TickLabelWriter writer(painter, Font(fonts, FontRole::TickLabels));
     for (std::size_t i = 0; i < ticks.Major.size(); ++i) {
         const VFTickLabel label =
             VFAxisLabel(axis, log, horizontal, ticks.MajorIndex[i], separator);
         const int width = writer.Width(label);
         if (horizontal) {
-            const QPoint top = at(ticks.Major[i], d * (options.MajorTickLength + 1) / 72);
+            const QPoint top =
+                canvas.TickPoint(true, ticks.Major[i], d * (options.MajorTickLength + 1) / 72);
             writer.Draw(label, top.x() - width / 2, top.y());
         } else {
-            const QPoint end = at(ticks.Major[i], d * (options.MajorTickLength + 3) / 72);
+            const QPoint end =
+                canvas.TickPoint(false, ticks.Major[i], d * (options.MajorTickLength + 3) / 72);
             writer.Draw(label, end.x() - width, end.y() - writer.Height() / 2);
         }
     }
@@ -113,10 +100,11 @@ VFTickLabel VFAxisLabel(const AxisScale& axis, bool log, bool horizontal, int k,
     return {QString::fromStdString(LogDecimalLabel(e, separator)), {}};
 }
 
-void DrawVFTicks(QPainter& painter, const GraphOptions& options, const RoleFonts& fonts,
-                 const GraphGeometry& geometry, const VFAxisChoice& axes, char separator) {
-    DrawTicks(painter, options, fonts, geometry, axes.X, axes.XLog, true, separator);
-    DrawTicks(painter, options, fonts, geometry, axes.Y, axes.YLog, false, separator);
+void DrawVFTicks(GraphPainter& canvas, QPainter& painter, const GraphOptions& options,
+                 const RoleFonts& fonts, const GraphGeometry& geometry, const VFAxisChoice& axes,
+                 char separator) {
+    DrawTicks(canvas, painter, options, fonts, geometry, axes.X, axes.XLog, true, separator);
+    DrawTicks(canvas, painter, options, fonts, geometry, axes.Y, axes.YLog, false, separator);
 }
 
 } // namespace kvor

@@ -20,7 +20,8 @@ VFTickLabel VFAxisLabel(const AxisScale& axis, bool log, bool horizontal, int k,
 
 // Ticks and tick labels of both axes of the variance-function plot: major and minor ticks, and
 // decimal or power-notation labels on logarithmic axes.
-void DrawVFTicks(QPainter& painter, const GraphOptions& options, const RoleFonts& fonts,
-                 const GraphGeometry& geometry, const VFAxisChoice& axes, char separator);
+void DrawVFTicks(GraphPainter& canvas, QPainter& painter, const GraphOptions& options,
+                 const RoleFonts& fonts, const GraphGeometry& geometry, const VFAxisChoice& axes,
+                 char separator);
 
 } // namespace kvor

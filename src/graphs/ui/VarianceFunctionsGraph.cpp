@@ -127,7 +127,7 @@ void TVarianceFunctionsGraph::DrawGraph(QPainter& painter, int W, int top, int l
                          QString::fromStdString(Title));
     }
     canvas.DrawAxisLines();
-    DrawVFTicks(painter, m_options, fonts, Geometry, Axes(), DecimalSeparator);
+    DrawVFTicks(canvas, painter, m_options, fonts, Geometry, Axes(), DecimalSeparator);
     canvas.DrawAxisTitles(QStringLiteral("Mean"), YTitle(m_set.GraphType), yTitleFont);
     const bool both = BothPlotted(m_set);
     const bool xFirst = both && m_options.YOnTop;
