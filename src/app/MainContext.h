@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ImportedData.h"
+#include "graphs/VFCurve.h"
 #include "graphs/ui/GraphOutputContext.h"
 
 #include <QChar>
@@ -40,7 +41,13 @@ public:
 
     static bool ClipboardOffersText();
 
-    void ResetVFGraphState() { emit VFGraphStateReset(); }
+    // Returns the variance-function plot's curve set to its empty state.
+    void ResetVFGraphState() {
+        m_vfCurves = VFCurveSet{};
+        emit VFGraphStateReset();
+    }
+    // What the last press of View Variance Functions examined and plotted.
+    VFCurveSet& VFCurves() { return m_vfCurves; }
 
     // True while a run may continue; the Start Run handlers set it, Abort and closing clear it.
     // Read by the run's worker thread.
@@ -71,6 +78,7 @@ private:
     QString m_homeFolder;
     std::unique_ptr<GraphOutputContext> m_output;
     ImportedData m_importBuffer;
+    VFCurveSet m_vfCurves;
 };
 
 // HandlersActive false for a programmatic change of control values, restored afterwards.

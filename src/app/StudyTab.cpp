@@ -9,6 +9,7 @@
 #include "app/QIVNumEdit.h"
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
+#include "app/VFDialogOpener.h"
 #include "app/VarianceGroup.h"
 #include "app/WidgetHelpers.h"
 #include "app/WindowOutput.h"
@@ -146,7 +147,13 @@ TStudyTab::TStudyTab(QChar letter, MainContext& context, QWidget* parent)
         connect(group, &TVarianceGroup::ParaChanged, this,
                 [this, group] { ParaSpinEditChange(*group); });
     }
-    ComingLater(m_vfButton);
+    connect(m_vfButton, &QPushButton::clicked, this, [this] {
+        if (m_letter == QLatin1Char('A')) {
+            AVFButtonClick(*this, m_context);
+        } else {
+            PVFButtonClick(*this, m_context);
+        }
+    });
     connect(m_copyButton, &QPushButton::clicked, this,
             [this] { ACopyButtonClick(*this, m_context); });
     connect(m_printSetupButton, &QPushButton::clicked, this,
@@ -363,7 +370,7 @@ void TStudyTab::FinishRun(bool interactive) {
     m_context.AbortFlag() = false;
 }
 
-bool TStudyTab::PrepareRun(StudyDesign& design) {
+void TStudyTab::CommitFocusedEntry() {
     QWidget* focused = QApplication::focusWidget();
     if (focused != nullptr && isAncestorOf(focused)) {
         if (auto* edit = qobject_cast<TQIVNumEdit*>(focused)) {
@@ -372,6 +379,10 @@ bool TStudyTab::PrepareRun(StudyDesign& design) {
             spin->DoExit();
         }
     }
+}
+
+bool TStudyTab::PrepareRun(StudyDesign& design) {
+    CommitFocusedEntry();
     MessageService& messages = m_context.Messages();
     if (!Generating() && m_imported.Count == 0) {
         m_importButton->setFocus(Qt::OtherFocusReason);
@@ -517,15 +528,6 @@ void TStudyTab::OfferFailedSetExport(const FailedSet& failed) {
 void TStudyTab::DesignChanged() {
     ResetResults();
     m_context.ResetVFGraphState();
-}
-
-void TStudyTab::ComingLater(QPushButton* button) {
-    connect(button, &QPushButton::clicked, this, [this, button] {
-        MessageService& messages = m_context.Messages();
-        messages.MessageBeep();
-        messages.ShowMessage(MessageKind::Information, MainTexts::NotAvailableYet(button->text()),
-                             MessageButtons::Ok);
-    });
 }
 
 void TStudyTab::ColourProgressLabels() {

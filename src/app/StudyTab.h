@@ -86,6 +86,12 @@ public:
     void StartButtonClick();
     // Serves the Abort buttons of both tabs: the run stops at its next check point.
     void AAbortButtonClick();
+    // Runs the exit handler of the tab's numeric entry that has the focus, if one has.
+    void CommitFocusedEntry();
+    // The control a refused design sends the user to.
+    QWidget* FocusWidget(DesignFocus focus) const;
+    QPushButton* VFButton() const { return m_vfButton; }
+
     // A run of this tab is under way (its worker has not been joined yet).
     bool RunActive() const;
     // Stops a run under way and waits for its worker, without messages (the window closes).
@@ -117,15 +123,11 @@ protected:
     void DesignChanged();
     void WireNumEdit(TQIVNumEdit* edit, DesignField field);
     void ColourProgressLabels();
-    // The button tells the user that its window is not available yet.
-    void ComingLater(QPushButton* button);
     QString Name(const QString& suffix) const { return QString(m_letter) + suffix; }
 
     // Start Run up to the design check: the focused edit normalised, an importing tab without
     // pairs and a refused design turned away. True with the design to run.
     bool PrepareRun(StudyDesign& design);
-    // The control a refused design sends the user to.
-    QWidget* FocusWidget(DesignFocus focus) const;
     // The design controls both tabs disable before a run.
     void ShutDownDesign();
     // Re-enables the shared design controls after a run. copyWithoutPairs: the copy-settings

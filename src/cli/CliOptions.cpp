@@ -276,8 +276,14 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
          [](CliOptions& o, const std::string& v) { o.Separator = ParseSeparator(v); }},
         {"--plot",
          [](CliOptions& o, const std::string& v) {
-             o.Plot = Choice<PlotKind>(
-                 "--plot", v, {{"lines", PlotKind::Lines}, {"params", PlotKind::ParameterSpace}});
+             o.Plot = o.Command == Command::VFCheck
+                          ? Choice<PlotKind>("--plot", v,
+                                             {{"variance", PlotKind::Variance},
+                                              {"sd", PlotKind::SD},
+                                              {"cv", PlotKind::CV}})
+                          : Choice<PlotKind>(
+                                "--plot", v,
+                                {{"lines", PlotKind::Lines}, {"params", PlotKind::ParameterSpace}});
          }},
         {"--plot-out", [](CliOptions& o, const std::string& v) { o.PlotOut = v; }},
         {"--plot-format",
@@ -304,10 +310,14 @@ kvor::cli::Command ParseCommand(const std::string& word) {
 }
 
 void CheckOptionFitsCommand(const std::string& option, kvor::cli::Command command) {
-    const bool accuracyOnly = option == "--dump-sets" || option == "--dump-fits" ||
-                              option == "--export-failed" || option.starts_with("--plot");
+    const bool accuracyOnly =
+        option == "--dump-sets" || option == "--dump-fits" || option == "--export-failed";
     if (accuracyOnly && command != Command::Accuracy) {
         throw Failure{option + ": only the accuracy command takes this option"};
+    }
+    const bool picture = option.starts_with("--plot");
+    if (picture && command != Command::Accuracy && command != Command::VFCheck) {
+        throw Failure{option + ": only the accuracy and vfcheck commands take this option"};
     }
     const bool visualiseOnly = option == "--vis-n" || option == "--vis-sets" || option == "--run" ||
                                option == "--no-also" || option == "--dump-vis" ||
@@ -338,8 +348,9 @@ void CheckVisualiseOptions(const CliOptions& o) {
 // --plot and --plot-out come together; the format follows the extension unless given.
 void CompletePlotOptions(CliOptions& o) {
     if (o.Plot.has_value() != o.PlotOut.has_value()) {
-        throw Failure{o.Plot ? "--plot: needs --plot-out FILE"
-                             : "--plot-out: needs --plot lines|params"};
+        throw Failure{o.Plot                          ? "--plot: needs --plot-out FILE"
+                      : o.Command == Command::VFCheck ? "--plot-out: needs --plot variance|sd|cv"
+                                                      : "--plot-out: needs --plot lines|params"};
     }
     if (!o.PlotOut || !o.PlotFormat.empty()) {
         return;

@@ -13,7 +13,8 @@ namespace kvor::cli {
 
 enum class Command { Help, Version, Accuracy, Power, Check, VFCheck, Visualise };
 enum class Tab { Accuracy, Power };
-enum class PlotKind { Lines, ParameterSpace };
+// Lines and ParameterSpace draw an accuracy run, the others the variance-function plot.
+enum class PlotKind { Lines, ParameterSpace, Variance, SD, CV };
 
 inline constexpr int MaxThreads = 256;
 
@@ -44,8 +45,8 @@ struct CliOptions {
     FieldSeparator Separator;
     kvor::cli::Tab Tab = Tab::Accuracy;
     VisualiseOptions Vis;
-    // The sampling-lines picture of the run: --plot, --plot-out and its format (bmp, emf, png,
-    // pdf), given or taken from the extension.
+    // The sampling-lines picture of the run (or the variance-function plot of vfcheck): --plot,
+    // --plot-out and its format (bmp, emf, png, pdf), given or taken from the extension.
     std::optional<PlotKind> Plot;
     std::optional<std::string> PlotOut;
     std::string PlotFormat;

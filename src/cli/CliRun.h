@@ -5,8 +5,10 @@
 #include <string>
 
 namespace kvor {
+struct GraphOptions;
 struct RunResults;
 struct StudyDesign;
+struct VFCurveSet;
 } // namespace kvor
 
 namespace kvor::cli {
@@ -30,11 +32,23 @@ struct PlotRequest {
 };
 using PlotWriter = std::function<std::string(const PlotRequest&)>;
 
+// What the variance-function picture needs: the curve set and options the checks completed and
+// the graph type (1 variance, 2 SD, 3 CV (%)).
+struct VFPlotRequest {
+    const VFCurveSet& Set;
+    const GraphOptions& Options;
+    int GraphType = 1;
+    std::string File;
+    std::string Format;
+};
+using VFPlotWriter = std::function<std::string(const VFPlotRequest&)>;
+
 struct CliStreams {
     std::ostream& Out;
     std::ostream& Err;
     bool ShowProgress = false; // stderr is a terminal
     PlotWriter WritePlot;      // empty in a build without pictures
+    VFPlotWriter WriteVFPlot;  // the same
 };
 
 // Carries out a parsed command line; returns the exit status.

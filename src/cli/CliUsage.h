@@ -8,6 +8,7 @@ inline constexpr const char* Usage =
        kvor-cli power    [design options] [--json]
        kvor-cli check    [design options] [--tab accuracy|power]
        kvor-cli vfcheck  [design options] [--tab accuracy|power] [--json]
+                         [--plot variance|sd|cv --plot-out FILE [--plot-format bmp|emf|png|pdf]]
        kvor-cli visualise [design options] --vis-n N [--vis-sets 10|100|250|500|1000]
                 [--run intervals|region] [--no-also] [--seed S] [--json]
                 [--dump-vis FILE] [--dump-outlines FILE] [--report]
@@ -43,7 +44,8 @@ Design options (defaults are the main window's):
   --significance 0.05|0.01               (0.05)
 
 Pictures: --plot draws the sampling lines or the parameter space of the run, 1920 x 1440 as the
-plot window exports it with the default graph options; the format follows the extension.
+plot window exports it with the default graph options; the format follows the extension. With
+vfcheck it draws the variance-function plot as its window exports it when it has just opened.
 
 Exit status: 0 done, 2 bad command line, 3 a data set failed or a visualisation did not
 complete, 4 design refused, 5 import refused.

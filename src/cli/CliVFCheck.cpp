@@ -156,6 +156,25 @@ void PrintText(const VFButtonOutcome& outcome, std::ostream& out) {
     }
 }
 
+int GraphTypeOf(PlotKind kind) {
+    return kind == PlotKind::CV ? 3 : kind == PlotKind::SD ? 2 : 1;
+}
+
+int WritePicture(const CliOptions& options, const VFCurveSet& set, const GraphOptions& graphOptions,
+                 CliStreams& streams) {
+    if (!streams.WriteVFPlot) {
+        streams.Err << "kvor-cli: this build draws no pictures\n";
+        return ExitUsage;
+    }
+    const std::string error = streams.WriteVFPlot(
+        {set, graphOptions, GraphTypeOf(*options.Plot), *options.PlotOut, options.PlotFormat});
+    if (!error.empty()) {
+        streams.Err << "kvor-cli: " << error << '\n';
+        return ExitUsage;
+    }
+    return ExitOk;
+}
+
 } // namespace
 
 int RunVFCheck(const CliOptions& options, CliStreams& streams) {
@@ -173,7 +192,13 @@ int RunVFCheck(const CliOptions& options, CliStreams& streams) {
     } else {
         PrintText(outcome, streams.Out);
     }
-    return outcome.DialogOpens ? ExitOk : ExitDesignRefused;
+    if (!outcome.DialogOpens) {
+        return ExitDesignRefused;
+    }
+    if (options.Plot) {
+        return WritePicture(options, outcome.Set, graphOptions, streams);
+    }
+    return ExitOk;
 }
 
 } // namespace kvor::cli

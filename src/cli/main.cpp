@@ -2,7 +2,9 @@
 #include "cli/CliRun.h"
 
 #ifdef KVOR_CLI_PICTURES
+#include "graphs/VFCurve.h"
 #include "graphs/ui/SampleLinesPicture.h"
+#include "graphs/ui/VarianceFunctionsPicture.h"
 
 #include <QGuiApplication>
 
@@ -22,22 +24,31 @@ int main(int argc, char** argv) {
         std::cerr << "kvor-cli: " << parsed.Error << "\nTry 'kvor-cli --help'.\n";
         return kvor::cli::ExitUsage;
     }
-    kvor::cli::CliStreams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1, {}};
+    kvor::cli::CliStreams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1, {}, {}};
 #ifdef KVOR_CLI_PICTURES
     // Pictures are drawn without a window, on the offscreen platform.
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     std::unique_ptr<QGuiApplication> gui;
-    streams.WritePlot = [&](const kvor::cli::PlotRequest& request) {
+    const auto openGui = [&] {
         if (!gui) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             }
             gui = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
         }
+    };
+    streams.WritePlot = [&](const kvor::cli::PlotRequest& request) {
+        openGui();
         return kvor::WriteSampleLinesPicture(request.Results, request.Design,
                                              request.ParameterSpace, request.ZeroOrigin,
                                              request.File, request.Format);
+    };
+    streams.WriteVFPlot = [&](const kvor::cli::VFPlotRequest& request) {
+        openGui();
+        return kvor::WriteVarianceFunctionsPicture(
+            request.Set, request.Options, static_cast<kvor::VFGraphType>(request.GraphType),
+            request.File, request.Format);
     };
 #endif
     const int status = kvor::cli::RunCli(parsed.Options, streams);

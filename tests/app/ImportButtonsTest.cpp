@@ -119,7 +119,7 @@ TEST(AImportButtonClick, FixedSeedRunOverImportedPairsEqualsTheCommandLineRun) {
     ASSERT_TRUE(parsed.Ok) << parsed.Error;
     std::ostringstream out;
     std::ostringstream err;
-    kvor::cli::CliStreams streams{out, err, false, {}};
+    kvor::cli::CliStreams streams{out, err, false, {}, {}};
     ASSERT_EQ(kvor::cli::RunCli(parsed.Options, streams), kvor::cli::ExitOk) << err.str();
     std::istringstream lines(out.str());
     int panels = 0;

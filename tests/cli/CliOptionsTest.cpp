@@ -206,6 +206,13 @@ TEST(ParseCliOptions, PlotOptionsTakeTheFormatFromTheExtensionUnlessGiven) {
         {{"accuracy", "--plot-out", "x.bmp"}, false, ""},
         {{"accuracy", "--plot", "curves", "--plot-out", "x.bmp"}, false, ""},
         {{"power", "--plot", "lines", "--plot-out", "x.bmp"}, false, ""},
+        // vfcheck draws the variance-function plot, accuracy the run.
+        {{"vfcheck", "--plot", "cv", "--plot-out", "vf.emf"}, true, "emf"},
+        {{"vfcheck", "--plot", "sd", "--plot-out", "vf", "--plot-format", "png"}, true, "png"},
+        {{"vfcheck", "--plot", "lines", "--plot-out", "vf.bmp"}, false, ""},
+        {{"vfcheck", "--plot-out", "vf.bmp"}, false, ""},
+        {{"accuracy", "--plot", "variance", "--plot-out", "x.bmp"}, false, ""},
+        {{"check", "--plot", "variance", "--plot-out", "x.bmp"}, false, ""},
     };
     for (const Case& c : cases) {
         const auto parsed = ParseCliOptions(c.args);

@@ -23,7 +23,7 @@ CliResult RunKvorCli(const std::vector<std::string>& args) {
     EXPECT_TRUE(parsed.Ok) << parsed.Error;
     std::ostringstream out;
     std::ostringstream err;
-    kvor::cli::CliStreams streams{out, err, false, {}};
+    kvor::cli::CliStreams streams{out, err, false, {}, {}};
     CliResult result;
     result.Status = kvor::cli::RunCli(parsed.Options, streams);
     result.Out = out.str();

@@ -102,14 +102,24 @@ void GraphPainter::DrawText(const QString& text, int x, int top, FontRole role,
 }
 
 void GraphPainter::DrawAxes(const QString& xTitle, const QString& yTitle, const QFont& yTitleFont) {
+    DrawAxisLines();
+    DrawTicks(true);
+    DrawTicks(false);
+    DrawAxisTitles(xTitle, yTitle, yTitleFont);
+}
+
+void GraphPainter::DrawAxisLines() {
     m_painter.setPen(AxisPenOf());
     const int plotLeft = m_frame.PlotLeft();
     const int axisY = m_frame.AxisY();
     m_painter.drawLine(plotLeft, m_frame.PlotTop(), plotLeft, axisY);
     m_painter.drawLine(plotLeft, axisY, plotLeft + m_frame.PlotWidth(), axisY);
-    DrawTicks(true);
-    DrawTicks(false);
+}
 
+void GraphPainter::DrawAxisTitles(const QString& xTitle, const QString& yTitle,
+                                  const QFont& yTitleFont) {
+    const int plotLeft = m_frame.PlotLeft();
+    const int axisY = m_frame.AxisY();
     const int d = Unit();
     const int major = m_options.MajorTickLength;
     const int tickLabelHeight =
@@ -129,26 +139,31 @@ void GraphPainter::DrawAxes(const QString& xTitle, const QString& yTitle, const 
     m_painter.restore();
 }
 
+QPoint GraphPainter::TickPoint(bool horizontal, int along, int out) const {
+    const QPoint origin(m_frame.PlotLeft(), m_frame.AxisY());
+    return horizontal ? QPoint(origin.x() + along, origin.y() + out)
+                      : QPoint(origin.x() - out, origin.y() - along);
+}
+
+void GraphPainter::DrawTickMarks(bool horizontal, const AxisTicks& ticks) {
+    const int d = Unit();
+    const int major = PointsToPixels(d, m_options.MajorTickLength);
+    const int minor = PointsToPixels(d, m_options.MinorTickLength);
+    m_painter.setPen(AxisPenOf());
+    for (const int offset : ticks.Major) {
+        m_painter.drawLine(TickPoint(horizontal, offset, 0), TickPoint(horizontal, offset, major));
+    }
+    for (const int offset : ticks.Minor) {
+        m_painter.drawLine(TickPoint(horizontal, offset, 0), TickPoint(horizontal, offset, minor));
+    }
+}
+
 void GraphPainter::DrawTicks(bool horizontal) {
     const AxisScale& axis = horizontal ? m_geometry.XAxis : m_geometry.YAxis;
     const AxisTicks ticks = TickOffsets(horizontal ? m_geometry.Layout.X : m_geometry.Layout.Y,
                                         axis, m_options.MinorTickMarks);
+    DrawTickMarks(horizontal, ticks);
     const int d = Unit();
-    const int major = PointsToPixels(d, m_options.MajorTickLength);
-    const int minor = PointsToPixels(d, m_options.MinorTickLength);
-    const QPoint origin(m_frame.PlotLeft(), m_frame.AxisY());
-    // A point `along` the axis from the plot edge and `out` pixels outside the plot.
-    const auto at = [&](int along, int out) {
-        return horizontal ? QPoint(origin.x() + along, origin.y() + out)
-                          : QPoint(origin.x() - out, origin.y() - along);
-    };
-    m_painter.setPen(AxisPenOf());
-    for (const int offset : ticks.Major) {
-        m_painter.drawLine(at(offset, 0), at(offset, major));
-    }
-    for (const int offset : ticks.Minor) {
-        m_painter.drawLine(at(offset, 0), at(offset, minor));
-    }
     m_painter.setPen(GraphQColour(m_options.GraphColour, m_options));
     const int labelHeight =
         QFontMetrics(m_fonts[static_cast<std::size_t>(FontRole::TickLabels)], m_painter.device())
@@ -157,10 +172,12 @@ void GraphPainter::DrawTicks(bool horizontal) {
         const QString label = QString::fromStdString(
             FormatAxisLabel(AxisTick(axis, ticks.MajorIndex[i]), axis, m_separator));
         if (horizontal) {
-            const QPoint top = at(ticks.Major[i], Div72(d, m_options.MajorTickLength + 1));
+            const QPoint top =
+                TickPoint(true, ticks.Major[i], Div72(d, m_options.MajorTickLength + 1));
             DrawText(label, top.x(), top.y(), FontRole::TickLabels, Qt::AlignHCenter);
         } else {
-            const QPoint end = at(ticks.Major[i], Div72(d, m_options.MajorTickLength + 3));
+            const QPoint end =
+                TickPoint(false, ticks.Major[i], Div72(d, m_options.MajorTickLength + 3));
             DrawText(label, end.x(), end.y() - labelHeight / 2, FontRole::TickLabels,
                      Qt::AlignRight);
         }

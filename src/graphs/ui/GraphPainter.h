@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphs/AxisTicks.h"
 #include "graphs/GraphOptions.h"
 #include "graphs/ui/Graph.h"
 #include "graphs/ui/QtTextMeasurer.h"
@@ -48,6 +49,13 @@ public:
     void FillBackground(OutputMode mode, const QRect& picture, int graphWidth, int graphHeight);
     void DrawTitle(const QString& line1, const QString& line2, int graphWidth);
     void DrawAxes(const QString& xTitle, const QString& yTitle, const QFont& yTitleFont);
+    // The parts of DrawAxes, for a graph that draws ticks of its own.
+    void DrawAxisLines();
+    void DrawAxisTitles(const QString& xTitle, const QString& yTitle, const QFont& yTitleFont);
+    // Major and minor tick marks of the X axis (horizontal) or the Y axis.
+    void DrawTickMarks(bool horizontal, const AxisTicks& ticks);
+    // A point `along` an axis from the plot edge and `out` pixels outside the plot.
+    QPoint TickPoint(bool horizontal, int along, int out) const;
     void ClipToPlot();
     void Unclip();
     // Dashed reference lines across the plot at a data value, per the dash layout of the width.

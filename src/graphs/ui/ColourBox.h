@@ -1,0 +1,30 @@
+#pragma once
+
+#include "graphs/GraphOptions.h"
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QWidget;
+
+namespace kvor {
+
+// The Y/X ratio choices of the graph dialogs, in percent.
+inline constexpr std::array<int, 9> GraphAspects{100, 95, 90, 85, 80, 75, 70, 65, 60};
+
+QColor ToQColor(RgbColour c);
+RgbColour FromQColor(const QColor& c);
+
+// A colour choice of the sixteen standard colours.
+QComboBox* ColourBox(QWidget* parent, const QString& name);
+// Selects the colour, adding it when it is not a standard one.
+void SelectColour(QComboBox* box, RgbColour colour);
+
+// A label whose access key focuses `buddy`.
+QLabel* BuddyLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy);
+
+} // namespace kvor
