@@ -65,9 +65,9 @@ template <int SlotCount> struct ClassSelection {
 
 private:
     static std::array<int, SlotCount> Free() {
-        std::array<int, SlotCount> slots{};
-        slots.fill(-1);
-        return slots;
+        std::array<int, SlotCount> freed{};
+        freed.fill(-1);
+        return freed;
     }
     void Recount() {
         Count = 0;

@@ -53,6 +53,7 @@ ReferenceDashes ReferenceDashesOf(int plotWidth, int plotHeight) {
 std::vector<PlannedStep> DrawingSteps(PlotMode mode, bool showTrue, bool trueBeneath,
                                       bool dataOnTop) {
     std::vector<PlannedStep> steps;
+    steps.reserve(5);
     if (showTrue && trueBeneath) {
         steps.push_back({DrawStep::ReferenceLines});
     }
@@ -71,7 +72,9 @@ std::vector<PlannedStep> DrawingSteps(PlotMode mode, bool showTrue, bool trueBen
 }
 
 std::string VisPlotCaption(RegressionType regression) {
-    return " " + RegressionName(regression);
+    std::string caption(1, ' ');
+    caption += RegressionName(regression);
+    return caption;
 }
 
 std::string VisPlotTitle1(RegressionType regression, int sets, int setSize) {

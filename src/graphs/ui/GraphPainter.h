@@ -9,6 +9,9 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+#include <string>
+
 class QPainter;
 
 namespace kvor {
@@ -53,12 +56,19 @@ public:
     // Dashed reference lines across the plot at a data value, per the dash layout of the width.
     void DashedHorizontal(double y);
     void DashedVertical(double x);
+    // The same with the dashes given: the horizontal line across the plot width, the vertical
+    // one up from the X axis over the plot height.
+    void DashedHorizontal(double y, const DashedLine& line);
+    void DashedVertical(double x, const DashedLine& line);
     // A dashed line between two device points, with dashes measured along the line.
     void DashedDiagonal(QPointF from, QPointF to);
 
     const PlotFrame& Frame() const { return m_frame; }
     int AxisPen() const { return m_geometry.Layout.AxisPen; }
     int Unit() const { return m_geometry.Layout.Unit; }
+
+    // Writes a tick label instead of FormatAxisLabel when set; `horizontal` is the X axis.
+    std::function<std::string(double v, const AxisScale& axis, bool horizontal)> TickLabel;
 
 private:
     // Ticks and labels of the X axis (horizontal) or the Y axis.

@@ -3,6 +3,7 @@
 #include "app/ControlFactory.h"
 #include "app/HelpContext.h"
 #include "graphs/GraphOptions.h"
+#include "graphs/ui/ColourBox.h"
 #include "graphs/ui/GraphExport.h"
 #include "graphs/ui/GraphOutputContext.h"
 #include "graphs/ui/GraphOutputGroup.h"
@@ -33,76 +34,16 @@ constexpr int LinesPictureHelp = 1010;
 constexpr int ParamSpacePictureHelp = 1012;
 constexpr int LinesColourHelp = 1018;
 constexpr int PointsColourHelp = 1020;
-constexpr std::array<int, 9> Aspects{100, 95, 90, 85, 80, 75, 70, 65, 60};
-
-// The sixteen standard colours a colour box offers.
-constexpr std::array<RgbColour, 16> StandardColours{{
-    {0, 0, 0},
-    {128, 0, 0},
-    {0, 128, 0},
-    {128, 128, 0},
-    {0, 0, 128},
-    {128, 0, 128},
-    {0, 128, 128},
-    {128, 128, 128},
-    {192, 192, 192},
-    {255, 0, 0},
-    {0, 255, 0},
-    {255, 255, 0},
-    {0, 0, 255},
-    {255, 0, 255},
-    {0, 255, 255},
-    {255, 255, 255},
-}};
-
-QColor ToQColor(RgbColour c) {
-    return QColor(c.R, c.G, c.B);
-}
-
-RgbColour FromQColor(const QColor& c) {
-    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-            static_cast<std::uint8_t>(c.blue())};
-}
-
-QComboBox* ColourBox(QWidget* parent, const QString& name) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    for (const RgbColour c : StandardColours) {
-        QPixmap swatch(24, 12);
-        swatch.fill(ToQColor(c));
-        box->addItem(QIcon(swatch), QString(), ToQColor(c));
-        box->setItemData(box->count() - 1, ToQColor(c).name(), Qt::ToolTipRole);
-    }
-    box->setIconSize(QSize(24, 12));
-    return box;
-}
-
-void SelectColour(QComboBox* box, RgbColour colour) {
-    int index = box->findData(ToQColor(colour));
-    if (index < 0) {
-        QPixmap swatch(24, 12);
-        swatch.fill(ToQColor(colour));
-        box->addItem(QIcon(swatch), QString(), ToQColor(colour));
-        index = box->count() - 1;
-    }
-    box->setCurrentIndex(index);
-}
-
-QLabel* BuddyLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy) {
-    QLabel* label = ControlFactory::Label(parent, name, text);
-    label->setBuddy(buddy);
-    return label;
-}
 
 } // namespace
 
-void SizeGraphDialog(QWidget& dialog) {
+void SizeGraphDialog(QWidget& dialog, int heightOf768) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
     const QRect area = screen->geometry();
-    dialog.resize(area.width() * 900 / 1024, area.height() * 700 / 768);
+    dialog.resize(area.width() * 900 / 1024, area.height() * heightOf768 / 768);
     dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
 }
 
@@ -180,7 +121,7 @@ void TKVORSampleLines::BuildControls() {
     auto* sizeLayout = new QGridLayout(sizeGroup);
     m_aspectCombo = new QComboBox(sizeGroup);
     m_aspectCombo->setObjectName("AspectComboBox");
-    for (const int aspect : Aspects) {
+    for (const int aspect : AspectChoices) {
         m_aspectCombo->addItem(QString::number(aspect));
     }
     m_pointSize = new QSpinBox(sizeGroup);
@@ -268,7 +209,7 @@ void TKVORSampleLines::BuildControls() {
         }
         int& aspect = m_graph->Type == SampleLinesType::Lines ? m_options.LinesAspect
                                                               : m_options.ParamSpaceAspect;
-        aspect = Aspects[static_cast<std::size_t>(index)];
+        aspect = AspectChoices[static_cast<std::size_t>(index)];
         UpdateGraph();
     });
     connect(m_pointSize, &QSpinBox::valueChanged, this, [this](int value) {
@@ -313,9 +254,7 @@ void TKVORSampleLines::SetTypeControls() {
     SetHelpContext(m_linesColourLabel, lines ? LinesColourHelp : PointsColourHelp);
     SetHelpContext(m_colourBoxes.back(), lines ? LinesColourHelp : PointsColourHelp);
     const int aspect = lines ? m_options.LinesAspect : m_options.ParamSpaceAspect;
-    const auto found = std::find(Aspects.begin(), Aspects.end(), aspect);
-    m_aspectCombo->setCurrentIndex(
-        found == Aspects.end() ? 0 : static_cast<int>(found - Aspects.begin()));
+    m_aspectCombo->setCurrentIndex(AspectIndex(aspect));
     m_pointSize->setEnabled(!lines);
     m_pointSizeLabel->setEnabled(!lines);
     m_zeroOriginCheck->setEnabled(lines && !m_options.LinesZeroOriginForced);
@@ -337,7 +276,7 @@ void TKVORSampleLines::ColourBoxChange(QComboBox* box, RgbColour& colour) {
     if (!m_handlersActive) {
         return;
     }
-    colour = FromQColor(box->currentData().value<QColor>());
+    colour = SelectedColour(box);
     if (&colour != &m_options.TitleColour || m_options.ShowTitle) {
         UpdateGraph();
     }

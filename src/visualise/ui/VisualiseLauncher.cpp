@@ -7,6 +7,7 @@
 #include "app/PowerTab.h"
 #include "studies/DetectionPanels.h"
 #include "visualise/ui/KVORVisualise.h"
+#include "visualise/ui/KVORVisualisePlot.h"
 #include "visualise/ui/VisualiseSetup.h"
 
 namespace kvor {
@@ -23,6 +24,11 @@ void ConnectHelp(TKVORVisualise& dialog, THelpSystem& help) {
     QObject::connect(&dialog, &TKVORVisualise::HelpRequested, &help,
                      [&help](int topic) { help.ShowTopic(topic); });
     help.ConnectPopups(dialog);
+    dialog.PlotOpening = [&help](TKVORVisualisePlot& plot) {
+        QObject::connect(&plot, &TKVORVisualisePlot::HelpRequested, &help,
+                         [&help](int topic) { help.ShowTopic(topic); });
+        help.ConnectPopups(plot);
+    };
 }
 
 VisualiseSetup VisualiseSetupOf(const TPowerTab& tab, const MainContext& context) {
