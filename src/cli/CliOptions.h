@@ -14,6 +14,7 @@ namespace kvor::cli {
 enum class Command { Help, Version, Accuracy, Power, Check, VFCheck, Visualise };
 enum class Tab { Accuracy, Power };
 enum class PlotKind { Lines, ParameterSpace };
+enum class VisPlotKind { Intervals, Regions, Lines };
 
 inline constexpr int MaxThreads = 256;
 
@@ -28,6 +29,10 @@ struct VisualiseOptions {
     bool NoAlso = false;
     std::optional<std::string> DumpVis;
     std::optional<std::string> DumpOutlines;
+    // The confidence plot's picture: --plot intervals|regions|lines, and --partition's classes
+    // (codes of the kind, in checking order) for the partition view.
+    std::optional<VisPlotKind> Plot;
+    std::optional<std::vector<int>> Partition;
 };
 
 struct CliOptions {

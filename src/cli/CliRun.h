@@ -3,10 +3,12 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace kvor {
 struct RunResults;
 struct StudyDesign;
+struct VisRun;
 } // namespace kvor
 
 namespace kvor::cli {
@@ -30,11 +32,26 @@ struct PlotRequest {
 };
 using PlotWriter = std::function<std::string(const PlotRequest&)>;
 
+// What the confidence plot's picture needs: Type 0 sampling lines, 1 intervals, 2 regions; the
+// classes in checking order for the partition view.
+struct VisPlotRequest {
+    const VisRun& Run;
+    const StudyDesign& Design;
+    int RunSelector = 1;
+    int Type = 1;
+    bool Partitioned = false;
+    std::vector<int> Classes;
+    std::string File;
+    std::string Format;
+};
+using VisPlotWriter = std::function<std::string(const VisPlotRequest&)>;
+
 struct CliStreams {
     std::ostream& Out;
     std::ostream& Err;
     bool ShowProgress = false; // stderr is a terminal
     PlotWriter WritePlot;      // empty in a build without pictures
+    VisPlotWriter WriteVisPlot = {};
 };
 
 // Carries out a parsed command line; returns the exit status.

@@ -3,6 +3,7 @@
 
 #ifdef KVOR_CLI_PICTURES
 #include "graphs/ui/SampleLinesPicture.h"
+#include "visualise/ui/VisPlotPicture.h"
 
 #include <QGuiApplication>
 
@@ -28,16 +29,30 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     std::unique_ptr<QGuiApplication> gui;
-    streams.WritePlot = [&](const kvor::cli::PlotRequest& request) {
+    const auto startGui = [&] {
         if (!gui) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             }
             gui = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
         }
+    };
+    streams.WritePlot = [&](const kvor::cli::PlotRequest& request) {
+        startGui();
         return kvor::WriteSampleLinesPicture(request.Results, request.Design,
                                              request.ParameterSpace, request.ZeroOrigin,
                                              request.File, request.Format);
+    };
+    streams.WriteVisPlot = [&](const kvor::cli::VisPlotRequest& request) {
+        startGui();
+        kvor::VisPictureRequest picture;
+        picture.RunSelector = request.RunSelector;
+        picture.Type = static_cast<kvor::VisGraphType>(request.Type);
+        picture.Partitioned = request.Partitioned;
+        picture.Classes = request.Classes;
+        picture.File = request.File;
+        picture.Format = request.Format;
+        return kvor::WriteVisPlotPicture(request.Run, request.Design, picture);
     };
 #endif
     const int status = kvor::cli::RunCli(parsed.Options, streams);
