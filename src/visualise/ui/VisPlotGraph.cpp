@@ -10,6 +10,8 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <numeric>
 #include <utility>
 
@@ -19,7 +21,38 @@ namespace {
 
 constexpr int YTitleShareOnScreen = 97;
 
-QPolygon Rectangle(const PlotFrame& f, const VisRun& run, std::size_t i) {
+// The pixel rule of PlotFrame with the axis starts worked out once: a picture maps some 400000
+// values, and the axis start and the rounding dominated its drawing time.
+class PixelMap {
+public:
+    explicit PixelMap(const GraphGeometry& g)
+        : m_x0(PlotFrame(g).PlotLeft() + g.Layout.X.Gap),
+          m_y0(PlotFrame(g).AxisY() - g.Layout.Y.Gap), m_xStart(AxisStart(g.XAxis)),
+          m_yStart(AxisStart(g.YAxis)), m_xScale(g.Layout.X.PixelsPerUnit),
+          m_yScale(g.Layout.Y.PixelsPerUnit) {}
+
+    int XPixel(double x) const { return m_x0 + Round((x - m_xStart) * m_xScale); }
+    int YPixel(double y) const { return m_y0 - Round((y - m_yStart) * m_yScale); }
+
+private:
+    // rnd with halves to even, as Rnd, without saving the floating-point environment.
+    static int Round(long double v) {
+        if (!std::isfinite(v)) {
+            return 0;
+        }
+        return static_cast<int>(std::lrint(
+            std::clamp(v, static_cast<long double>(INT_MIN), static_cast<long double>(INT_MAX))));
+    }
+
+    int m_x0;
+    int m_y0;
+    double m_xStart;
+    double m_yStart;
+    double m_xScale;
+    double m_yScale;
+};
+
+QPolygon Rectangle(const PixelMap& f, const VisRun& run, std::size_t i) {
     const int x0 = f.XPixel(run.SlopeLow[i]);
     const int x1 = f.XPixel(run.SlopeHigh[i]);
     const int y0 = f.YPixel(run.InterceptLow[i]);
@@ -27,15 +60,30 @@ QPolygon Rectangle(const PlotFrame& f, const VisRun& run, std::size_t i) {
     return QPolygon({QPoint(x0, y0), QPoint(x0, y1), QPoint(x1, y1), QPoint(x1, y0)});
 }
 
-// Along the lower intercepts and back along the upper ones.
-void Outline(const PlotFrame& f, const RegionOutline& o, QPolygon& points) {
-    points.resize(2 * OutlinePoints);
+// Along the lower intercepts, back along the upper ones and closed at the start. Points that
+// fall on the pixel before them are left out: they add nothing but drawing time.
+void Outline(const PixelMap& f, const RegionOutline& o, QPolygon& points,
+             std::vector<QPoint>& upper) {
+    points.clear();
+    upper.clear();
     for (int j = 0; j < OutlinePoints; ++j) {
         const auto k = static_cast<std::size_t>(j);
         const int x = f.XPixel(o.Slope[k]);
-        points[j] = QPoint(x, f.YPixel(o.Lower[k]));
-        points[2 * OutlinePoints - 1 - j] = QPoint(x, f.YPixel(o.Upper[k]));
+        const QPoint low(x, f.YPixel(o.Lower[k]));
+        const QPoint high(x, f.YPixel(o.Upper[k]));
+        if (points.isEmpty() || points.back() != low) {
+            points.append(low);
+        }
+        if (upper.empty() || upper.back() != high) {
+            upper.push_back(high);
+        }
     }
+    for (auto p = upper.rbegin(); p != upper.rend(); ++p) {
+        if (points.back() != *p) {
+            points.append(*p);
+        }
+    }
+    points.append(points.front());
 }
 
 } // namespace
@@ -136,20 +184,25 @@ std::vector<TVisPlotGraph::ClassSets> TVisPlotGraph::Classes() const {
 }
 
 void TVisPlotGraph::PlotShapes(QPainter& painter, int pen) const {
-    const PlotFrame frame(Geometry);
+    const PixelMap frame(Geometry);
     const bool regions = RegionMode(Plot);
     QPolygon outline;
+    outline.reserve(2 * OutlinePoints + 1);
+    std::vector<QPoint> upper;
+    upper.reserve(OutlinePoints);
     for (const ClassSets& c : Classes()) {
         const RgbColour colour =
             c.Code < 0 ? m_options.LinesColour : ClassColour(m_options, regions, c.Code);
-        painter.setPen(QPen(GraphQColour(colour, m_options), pen, Qt::SolidLine, Qt::SquareCap,
-                            Qt::MiterJoin));
+        QPen outlinePen(GraphQColour(colour, m_options), pen, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin);
+        outlinePen.setCosmetic(true); // device pixels in any case; much faster to rasterise
+        painter.setPen(outlinePen);
         painter.setBrush(Qt::NoBrush);
         for (const int set : c.Sets) {
             const auto i = static_cast<std::size_t>(set);
             if (regions) {
-                Outline(frame, m_run.RegionOutline[i], outline);
-                painter.drawPolygon(outline);
+                Outline(frame, m_run.RegionOutline[i], outline, upper);
+                painter.drawPolyline(outline);
             } else {
                 painter.drawPolygon(Rectangle(frame, m_run, i));
             }
