@@ -1,6 +1,7 @@
 #include "visualise/VisPlotModel.h"
 
 #include "graphs/AxisScale.h"
+#include "graphs/SampleLinesModel.h"
 #include "visualise/VisRun.h"
 
 #include <cmath>
@@ -10,18 +11,6 @@ namespace kvor {
 namespace {
 
 constexpr double TinyLabel = 1e-10;
-
-const char* RegressionText(RegressionType regression) {
-    switch (regression) {
-    case RegressionType::WLS:
-        return " WLS ";
-    case RegressionType::Deming:
-        return " Deming ";
-    case RegressionType::OLS:
-        break;
-    }
-    return " OLS ";
-}
 
 std::string RegressionName(RegressionType regression) {
     return std::string(RegressionText(regression)) + "Regression";

@@ -38,6 +38,20 @@ RoleFonts GraphFonts(const GraphOptions& options, const QPaintDevice& device, in
     return fonts;
 }
 
+GraphLayoutInput LinearLayoutInput(int Wg, const AxisScale& x, const AxisScale& y,
+                                   const GraphOptions& options) {
+    GraphLayoutInput in;
+    in.GraphWidth = Wg;
+    in.X = LinearAxisExtent(x);
+    in.Y = LinearAxisExtent(y);
+    in.YStartLabel = FormatAxisLabelGeneral(AxisStart(y), y);
+    in.YEndLabel = FormatAxisLabelGeneral(AxisEnd(y), y);
+    in.XEndLabel = FormatAxisLabelGeneral(AxisEnd(x), x);
+    in.MajorTickLength = options.MajorTickLength;
+    in.ShowTitle = options.ShowTitle;
+    return in;
+}
+
 QColor GraphQColour(RgbColour colour, const GraphOptions& options, QColor blackWhite) {
     return options.BlackWhite ? blackWhite : QColor(colour.R, colour.G, colour.B);
 }

@@ -21,6 +21,11 @@ namespace kvor {
 RoleFonts GraphFonts(const GraphOptions& options, const QPaintDevice& device, int d, int fontScale,
                      int axisTitleShare = 100);
 
+// The layout input of a graph Wg wide on linear axes x and y with the options' tick length and
+// title; the caller adds the vertical-title allowance and the aspect.
+GraphLayoutInput LinearLayoutInput(int Wg, const AxisScale& x, const AxisScale& y,
+                                   const GraphOptions& options);
+
 // A colour of the options, or `blackWhite` when drawing in black and white.
 QColor GraphQColour(RgbColour colour, const GraphOptions& options, QColor blackWhite = Qt::black);
 

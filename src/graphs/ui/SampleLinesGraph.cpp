@@ -18,10 +18,6 @@ namespace {
 
 constexpr int YTitleShareOnScreen = 97;
 
-std::string Label(double v, const AxisScale& axis) {
-    return FormatAxisLabelGeneral(v, axis);
-}
-
 } // namespace
 
 TSampleLinesGraph::TSampleLinesGraph(const RunResults& results, const GraphOptions& options,
@@ -32,18 +28,10 @@ int TSampleLinesGraph::GetGraphHeight(const QPaintDevice& device, int d, int Wg,
     const bool lines = Type == SampleLinesType::Lines;
     const AxisPair axes = AssignAxesParams(m_results, Type, m_options.LinesZeroOrigin);
     const QtTextMeasurer measurer(&device, GraphFonts(m_options, device, d, fontScale));
-    GraphLayoutInput in;
-    in.GraphWidth = Wg;
-    in.X = LinearAxisExtent(axes.X);
-    in.Y = LinearAxisExtent(axes.Y);
+    GraphLayoutInput in = LinearLayoutInput(Wg, axes.X, axes.Y, m_options);
     in.YTitleText = lines ? "Y" : "Intercept";
     in.YTitleFactor = lines ? 1.23 : 1.0;
-    in.YStartLabel = Label(AxisStart(axes.Y), axes.Y);
-    in.YEndLabel = Label(AxisEnd(axes.Y), axes.Y);
-    in.XEndLabel = Label(AxisEnd(axes.X), axes.X);
     in.AspectPercent = lines ? m_options.LinesAspect : m_options.ParamSpaceAspect;
-    in.MajorTickLength = m_options.MajorTickLength;
-    in.ShowTitle = m_options.ShowTitle;
     Geometry.Layout = LayOutGraph(in, measurer);
     Geometry.XAxis = axes.X;
     Geometry.YAxis = axes.Y;

@@ -95,18 +95,10 @@ TVisPlotGraph::TVisPlotGraph(const VisRun& run, const GraphOptions& options,
 int TVisPlotGraph::GetGraphHeight(const QPaintDevice& device, int d, int Wg, int fontScale) {
     const VisAxes axes = AssignAxesParams(m_run, Plot);
     const QtTextMeasurer measurer(&device, GraphFonts(m_options, device, d, fontScale));
-    GraphLayoutInput in;
-    in.GraphWidth = Wg;
-    in.X = LinearAxisExtent(axes.X);
-    in.Y = LinearAxisExtent(axes.Y);
-    in.YTitleText = "Intercept";
+    GraphLayoutInput in = LinearLayoutInput(Wg, axes.X, axes.Y, m_options);
+    in.YTitleText = "Intercept"; // for every type, Sampling Lines included
     in.YTitleFactor = 1.0;
-    in.YStartLabel = FormatAxisLabelGeneral(AxisStart(axes.Y), axes.Y);
-    in.YEndLabel = FormatAxisLabelGeneral(AxisEnd(axes.Y), axes.Y);
-    in.XEndLabel = FormatAxisLabelGeneral(AxisEnd(axes.X), axes.X);
     in.AspectPercent = m_options.VisAspect;
-    in.MajorTickLength = m_options.MajorTickLength;
-    in.ShowTitle = m_options.ShowTitle;
     Geometry.Layout = LayOutGraph(in, measurer);
     Geometry.XAxis = axes.X;
     Geometry.YAxis = axes.Y;
@@ -141,26 +133,33 @@ void TVisPlotGraph::DrawGraph(QPainter& painter, int W, int top, int left, int f
     const int axisPen = canvas.AxisPen();
     for (const PlannedStep& step :
          DrawingSteps(Plot, m_options.ShowTrue, m_options.TrueBeneath, DataOnTop)) {
+        const int pen = step.ThinPen ? 1 : axisPen;
         switch (step.Step) {
         case DrawStep::ReferenceLines:
-            if (lines) {
-                DashedTrueLine(canvas, entries.ActualSlope, entries.ActualIntercept);
-            } else {
-                DashedRefLines(canvas, entries);
-            }
+            lines ? DashedDiagonalLine(canvas, entries) : DashedRefLines(canvas, entries);
             break;
         case DrawStep::Points:
-            PlotPoints(painter, d);
+            Partitioned&& Plot == PlotMode::PartIntervals ? PlotPartCIPoints(painter, d)
+            : Partitioned&& Plot == PlotMode::PartRegions ? PlotPartCRPoints(painter, d)
+                                                          : PlotPoints(painter, d);
             break;
         case DrawStep::Shapes:
-            if (lines) {
-                const PlotFrame frame(Geometry);
-                PlotSampleLines(
-                    painter, frame, m_run.Lines,
-                    QPen(GraphQColour(m_options.LinesColour, m_options), PenWidth(d, 1)), false, 0,
-                    0);
-            } else {
-                PlotShapes(painter, step.ThinPen ? 1 : axisPen);
+            switch (Plot) {
+            case PlotMode::Lines:
+                PlotLines(painter, d);
+                break;
+            case PlotMode::Intervals:
+                PlotCI(painter, pen);
+                break;
+            case PlotMode::Regions:
+                PlotCR(painter, pen);
+                break;
+            case PlotMode::PartIntervals:
+                Partitioned ? PlotCIPart(painter, pen) : PlotCI(painter, pen);
+                break;
+            case PlotMode::PartRegions:
+                Partitioned ? PlotCRPart(painter, pen) : PlotCR(painter, pen);
+                break;
             }
             break;
         }
@@ -168,62 +167,103 @@ void TVisPlotGraph::DrawGraph(QPainter& painter, int W, int top, int left, int f
     canvas.Unclip();
 }
 
-std::vector<TVisPlotGraph::ClassSets> TVisPlotGraph::Classes() const {
-    const bool regions = RegionMode(Plot);
-    std::vector<ClassSets> classes;
-    if (!Partitioned || Plot == PlotMode::Intervals || Plot == PlotMode::Regions) {
-        std::vector<int> all(static_cast<std::size_t>(m_run.SetsDone));
-        std::iota(all.begin(), all.end(), 0);
-        classes.push_back({-1, std::move(all)});
-        return classes;
-    }
-    for (const int code : Selection) {
-        classes.push_back({code, SetsOfClass(m_run, regions, code)});
-    }
-    return classes;
+std::vector<int> TVisPlotGraph::AllSets() const {
+    std::vector<int> all(static_cast<std::size_t>(m_run.SetsDone));
+    std::iota(all.begin(), all.end(), 0);
+    return all;
 }
 
-void TVisPlotGraph::PlotShapes(QPainter& painter, int pen) const {
+QPen TVisPlotGraph::ShapePen(RgbColour colour, int width) const {
+    QPen pen(GraphQColour(colour, m_options), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(true); // device pixels in any case; much faster to rasterise
+    return pen;
+}
+
+void TVisPlotGraph::DrawRectangles(QPainter& painter, const std::vector<int>& sets,
+                                   const QPen& pen) const {
     const PixelMap frame(Geometry);
-    const bool regions = RegionMode(Plot);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    for (const int set : sets) {
+        painter.drawPolygon(Rectangle(frame, m_run, static_cast<std::size_t>(set)));
+    }
+}
+
+void TVisPlotGraph::DrawOutlines(QPainter& painter, const std::vector<int>& sets,
+                                 const QPen& pen) const {
+    const PixelMap frame(Geometry);
     QPolygon outline;
     outline.reserve(2 * OutlinePoints + 1);
     std::vector<QPoint> upper;
     upper.reserve(OutlinePoints);
-    for (const ClassSets& c : Classes()) {
-        const RgbColour colour =
-            c.Code < 0 ? m_options.LinesColour : ClassColour(m_options, regions, c.Code);
-        QPen outlinePen(GraphQColour(colour, m_options), pen, Qt::SolidLine, Qt::SquareCap,
-                        Qt::MiterJoin);
-        outlinePen.setCosmetic(true); // device pixels in any case; much faster to rasterise
-        painter.setPen(outlinePen);
-        painter.setBrush(Qt::NoBrush);
-        for (const int set : c.Sets) {
-            const auto i = static_cast<std::size_t>(set);
-            if (regions) {
-                Outline(frame, m_run.RegionOutline[i], outline, upper);
-                painter.drawPolyline(outline);
-            } else {
-                painter.drawPolygon(Rectangle(frame, m_run, i));
-            }
-        }
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    for (const int set : sets) {
+        Outline(frame, m_run.RegionOutline[static_cast<std::size_t>(set)], outline, upper);
+        painter.drawPolyline(outline);
     }
 }
 
-void TVisPlotGraph::PlotPoints(QPainter& painter, int d) const {
+void TVisPlotGraph::DrawPoints(QPainter& painter, int d, const std::vector<int>& sets) const {
     const PlotFrame frame(Geometry);
     const int m = std::max(1, d * m_options.PointSize / 144);
     const int r = std::max(1, Rnd(1.13L * m));
     const QColor colour = GraphQColour(m_options.DataColour, m_options);
     painter.setPen(QPen(colour, 1));
     painter.setBrush(colour);
-    for (const ClassSets& c : Classes()) {
-        for (const int set : c.Sets) {
-            const auto i = static_cast<std::size_t>(set);
-            painter.drawEllipse(frame.Point(m_run.FitSlope[i], m_run.FitIntercept[i]), r, r);
-        }
+    for (const int set : sets) {
+        const auto i = static_cast<std::size_t>(set);
+        painter.drawEllipse(frame.Point(m_run.FitSlope[i], m_run.FitIntercept[i]), r, r);
     }
     painter.setBrush(Qt::NoBrush);
+}
+
+void TVisPlotGraph::PlotCI(QPainter& painter, int pen) const {
+    DrawRectangles(painter, AllSets(), ShapePen(m_options.LinesColour, pen));
+}
+
+void TVisPlotGraph::PlotCIPart(QPainter& painter, int pen) const {
+    for (const int code : Selection) {
+        DrawRectangles(painter, SetsOfClass(m_run, false, code),
+                       ShapePen(ClassColour(m_options, false, code), pen));
+    }
+}
+
+void TVisPlotGraph::PlotCR(QPainter& painter, int pen) const {
+    DrawOutlines(painter, AllSets(), ShapePen(m_options.LinesColour, pen));
+}
+
+void TVisPlotGraph::PlotCRPart(QPainter& painter, int pen) const {
+    for (const int code : Selection) {
+        DrawOutlines(painter, SetsOfClass(m_run, true, code),
+                     ShapePen(ClassColour(m_options, true, code), pen));
+    }
+}
+
+void TVisPlotGraph::PlotPoints(QPainter& painter, int d) const {
+    DrawPoints(painter, d, AllSets());
+}
+
+void TVisPlotGraph::PlotPartCIPoints(QPainter& painter, int d) const {
+    for (const int code : Selection) {
+        DrawPoints(painter, d, SetsOfClass(m_run, false, code));
+    }
+}
+
+void TVisPlotGraph::PlotPartCRPoints(QPainter& painter, int d) const {
+    for (const int code : Selection) {
+        DrawPoints(painter, d, SetsOfClass(m_run, true, code));
+    }
+}
+
+void TVisPlotGraph::PlotLines(QPainter& painter, int d) const {
+    PlotSampleLines(painter, PlotFrame(Geometry), m_run.Lines,
+                    QPen(GraphQColour(m_options.LinesColour, m_options), PenWidth(d, 1)), false, 0,
+                    0);
+}
+
+void TVisPlotGraph::DashedDiagonalLine(GraphPainter& canvas, const PowerEntries& entries) const {
+    DashedTrueLine(canvas, entries.ActualSlope, entries.ActualIntercept);
 }
 
 void TVisPlotGraph::DashedRefLines(GraphPainter& canvas, const PowerEntries& entries) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphs/GraphOptions.h"
 #include "graphs/ui/Graph.h"
 #include "visualise/VisPlotModel.h"
 
@@ -8,11 +9,11 @@
 #include <vector>
 
 class QPainter;
+class QPen;
 
 namespace kvor {
 
 class GraphPainter;
-struct GraphOptions;
 struct VisRun;
 
 // The sets of one visualisation run in the Slope-Intercept plane (intervals, regions, their
@@ -35,15 +36,22 @@ public:
     char DecimalSeparator = '.';
 
 private:
-    // Sets of each class to draw, in drawing order; code -1 stands for every set unpartitioned.
-    struct ClassSets {
-        int Code;
-        std::vector<int> Sets;
-    };
-    std::vector<ClassSets> Classes() const;
-    void PlotShapes(QPainter& painter, int pen) const;
+    std::vector<int> AllSets() const;
+    QPen ShapePen(RgbColour colour, int width) const;
+    void DrawRectangles(QPainter& painter, const std::vector<int>& sets, const QPen& pen) const;
+    void DrawOutlines(QPainter& painter, const std::vector<int>& sets, const QPen& pen) const;
+    void DrawPoints(QPainter& painter, int d, const std::vector<int>& sets) const;
+    // Rectangles and outlines in the pen width given, every set or the selected classes.
+    void PlotCI(QPainter& painter, int pen) const;
+    void PlotCIPart(QPainter& painter, int pen) const;
+    void PlotCR(QPainter& painter, int pen) const;
+    void PlotCRPart(QPainter& painter, int pen) const;
     void PlotPoints(QPainter& painter, int d) const;
+    void PlotPartCIPoints(QPainter& painter, int d) const;
+    void PlotPartCRPoints(QPainter& painter, int d) const;
+    void PlotLines(QPainter& painter, int d) const;
     void DashedRefLines(GraphPainter& canvas, const PowerEntries& entries) const;
+    void DashedDiagonalLine(GraphPainter& canvas, const PowerEntries& entries) const;
 
     const VisRun& m_run;
     const GraphOptions& m_options;
