@@ -399,8 +399,7 @@ void TKVORVisualise::OpenPlot(VisRunKind kind) {
     VisPlotSetup setup;
     setup.Regression = design.Regression;
     setup.DecimalSeparator = m_setup.DecimalSeparator;
-    // The Power tab cannot change while its dialogs are open; its entries are those read here.
-    setup.EntriesNow = [design] {
+    setup.EntriesNow = m_setup.EntriesNow ? m_setup.EntriesNow : [design] {
         return PowerEntries{design.TrueSlope, design.TrueIntercept, design.ActualSlope,
                             design.ActualIntercept, design.DataSource == DataSource::Import};
     };

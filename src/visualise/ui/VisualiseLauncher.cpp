@@ -10,6 +10,8 @@
 #include "visualise/ui/KVORVisualisePlot.h"
 #include "visualise/ui/VisualiseSetup.h"
 
+#include <QPointer>
+
 namespace kvor {
 
 namespace {
@@ -38,6 +40,13 @@ VisualiseSetup VisualiseSetupOf(const TPowerTab& tab, const MainContext& context
     setup.DecimalSeparator = context.SeparatorChar();
     setup.SuggestedIntervalsN = SuggestedFor(tab.Results().Intervals, setup.DecimalSeparator);
     setup.SuggestedRegionN = SuggestedFor(tab.Results().Region, setup.DecimalSeparator);
+    QPointer<const TPowerTab> entries(&tab);
+    const StudyDesign opened = setup.Design;
+    setup.EntriesNow = [entries, opened] {
+        const StudyDesign d = entries ? entries->ReadStudyDesign() : opened;
+        return PowerEntries{d.TrueSlope, d.TrueIntercept, d.ActualSlope, d.ActualIntercept,
+                            d.DataSource == DataSource::Import};
+    };
     return setup;
 }
 
