@@ -173,9 +173,11 @@ std::vector<int> TVisPlotGraph::AllSets() const {
     return all;
 }
 
-QPen TVisPlotGraph::ShapePen(RgbColour colour, int width) const {
+QPen TVisPlotGraph::ShapePen(const QPainter& painter, RgbColour colour, int width) const {
     QPen pen(GraphQColour(colour, m_options), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    pen.setCosmetic(true); // device pixels in any case; much faster to rasterise
+    // Without scaling a cosmetic pen is the same width and much faster to rasterise; on paper
+    // the window is scaled and the pen must scale with it.
+    pen.setCosmetic(painter.combinedTransform().type() <= QTransform::TxTranslate);
     return pen;
 }
 
@@ -219,24 +221,24 @@ void TVisPlotGraph::DrawPoints(QPainter& painter, int d, const std::vector<int>&
 }
 
 void TVisPlotGraph::PlotCI(QPainter& painter, int pen) const {
-    DrawRectangles(painter, AllSets(), ShapePen(m_options.LinesColour, pen));
+    DrawRectangles(painter, AllSets(), ShapePen(painter, m_options.LinesColour, pen));
 }
 
 void TVisPlotGraph::PlotCIPart(QPainter& painter, int pen) const {
     for (const int code : Selection) {
         DrawRectangles(painter, SetsOfClass(m_run, false, code),
-                       ShapePen(ClassColour(m_options, false, code), pen));
+                       ShapePen(painter, ClassColour(m_options, false, code), pen));
     }
 }
 
 void TVisPlotGraph::PlotCR(QPainter& painter, int pen) const {
-    DrawOutlines(painter, AllSets(), ShapePen(m_options.LinesColour, pen));
+    DrawOutlines(painter, AllSets(), ShapePen(painter, m_options.LinesColour, pen));
 }
 
 void TVisPlotGraph::PlotCRPart(QPainter& painter, int pen) const {
     for (const int code : Selection) {
         DrawOutlines(painter, SetsOfClass(m_run, true, code),
-                     ShapePen(ClassColour(m_options, true, code), pen));
+                     ShapePen(painter, ClassColour(m_options, true, code), pen));
     }
 }
 

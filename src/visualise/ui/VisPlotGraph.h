@@ -37,7 +37,7 @@ public:
 
 private:
     std::vector<int> AllSets() const;
-    QPen ShapePen(RgbColour colour, int width) const;
+    QPen ShapePen(const QPainter& painter, RgbColour colour, int width) const;
     void DrawRectangles(QPainter& painter, const std::vector<int>& sets, const QPen& pen) const;
     void DrawOutlines(QPainter& painter, const std::vector<int>& sets, const QPen& pen) const;
     void DrawPoints(QPainter& painter, int d, const std::vector<int>& sets) const;

@@ -299,6 +299,28 @@ TEST(TKVORVisualisePlot, DataOnTopClearedDrawsPointsFirstUnderThinOutlines) {
     EXPECT_EQ(beneathWidth, 1);
 }
 
+TEST(TKVORVisualisePlot, OutlinePensScaleWithAScaledPage) {
+    auto f = MixedRun();
+    const QColor lines = Q(f->Output.VisOptions.LinesColour);
+    auto dialog = f->Open(1);
+    // The width across the right edge of the last rectangle, half-way up, at a device scale.
+    const auto edgeWidth = [&](int scale) {
+        QImage image(1920 * scale, 1440 * scale, QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.setViewport(0, 0, image.width(), image.height());
+        painter.setWindow(0, 0, 1920, 1440); // as a printed page maps its window
+        kvor::DrawFitted(dialog->Graph(), painter, 1920, 1440, 3);
+        painter.end();
+        const kvor::PlotFrame frame(dialog->Graph().Geometry);
+        const int y = frame.YPixel((f->Run->InterceptLow[5] + f->Run->InterceptHigh[5]) / 2);
+        const int x = frame.XPixel(f->Run->SlopeHigh[5]);
+        return CountColour(image, lines, QRect((x - 4) * scale, y * scale, 9 * scale, 1));
+    };
+    const int flat = edgeWidth(1);
+    ASSERT_GT(flat, 1);
+    EXPECT_EQ(edgeWidth(2), 2 * flat);
+}
+
 TEST(TKVORVisualisePlot, ReferenceValueAtTheEdgeOrTheAxisEndDrawsNoLine) {
     auto f = MixedRun();
     const QColor graph = Q(f->Output.VisOptions.GraphColour);
