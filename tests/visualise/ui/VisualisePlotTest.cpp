@@ -132,6 +132,31 @@ TEST(TKVORVisualisePlot, SamplingLinesDisableTheDataControlsAndNameTheActualLine
     EXPECT_GT(CountColour(dialog->Picture(), Q(f->Output.VisOptions.DataColour)), 0);
 }
 
+TEST(TKVORVisualisePlot, SamplingLinesStayInThePlotUnderTheDashedActualLine) {
+    auto f = MixedRun();
+    // lines running off the top of the plot, to be clipped
+    f->Run->Lines.Slopes[0] = 5;
+    f->Output.VisOptions.ShowTitle = false; // it would show the Actual values too
+    const kvor::GraphOptions& o = f->Output.VisOptions;
+    auto dialog = f->Open(1);
+    ClickIndicator(Find(*dialog, "SLRadioButton"));
+    const kvor::PlotFrame frame(dialog->Graph().Geometry);
+    const int pen = dialog->Graph().Geometry.Layout.AxisPen;
+    const QRect inside = frame.PlotRect().adjusted(pen + 2, 0, 0, -pen - 2);
+    const QImage withActual = dialog->Picture();
+    EXPECT_EQ(CountColour(withActual, Q(o.LinesColour)),
+              CountColour(withActual, Q(o.LinesColour), frame.PlotRect()));
+    const int dashes = CountColour(withActual, Q(o.GraphColour), inside);
+    ClickIndicator(Find(*dialog, "TrueCheckBox"));
+    const int none = CountColour(dialog->Picture(), Q(o.GraphColour), inside);
+    EXPECT_EQ(none, 0);
+    EXPECT_GT(dashes, frame.PlotWidth() / 3);
+    // the Actual line of the entries at drawing time
+    f->Entries.ActualSlope = 0.5;
+    ClickIndicator(Find(*dialog, "TrueCheckBox"));
+    EXPECT_NE(dialog->Picture(), withActual);
+}
+
 TEST(TKVORVisualisePlot, PartitionedWithNothingCheckedDrawsNoSetsAndCannotBeOutput) {
     auto f = MixedRun();
     const kvor::GraphOptions& o = f->Output.VisOptions;
