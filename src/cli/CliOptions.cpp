@@ -141,6 +141,52 @@ FieldSeparator ParseSeparator(const std::string& text) {
 
 using ValueHandler = std::function<void(CliOptions&, const std::string&)>;
 
+// The class names of --partition, interval classes first; the region classes are "nd" and "bd".
+std::vector<std::string> PartitionNames(const std::string& list) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        names.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return names;
+}
+
+// The names as typed; the codes follow once the kind of --plot is known.
+std::vector<int> ParsePartition(const std::string& list) {
+    std::vector<int> codes;
+    for (const std::string& name : PartitionNames(list)) {
+        codes.push_back(Choice<int>("--partition", name,
+                                    {{"nd", 0}, {"pb", 1}, {"cb", 2}, {"both", 3}, {"bd", 4}}));
+        if (std::count(codes.begin(), codes.end(), codes.back()) > 1) {
+            throw Failure{"--partition: '" + name + "' is given twice"};
+        }
+    }
+    return codes;
+}
+
+// Interval classes keep their codes; the region classes become 0 (nd) and 1 (bd).
+void CheckPartitionClasses(VisualiseOptions& vis) {
+    if (!vis.Partition) {
+        return;
+    }
+    if (!vis.Plot || *vis.Plot == VisPlotKind::Lines) {
+        throw Failure{"--partition: needs --plot intervals|regions"};
+    }
+    for (int& code : *vis.Partition) {
+        if (*vis.Plot == VisPlotKind::Intervals && code == 4) {
+            throw Failure{"--partition: the intervals classes are nd,pb,cb,both"};
+        }
+        if (*vis.Plot == VisPlotKind::Regions) {
+            if (code != 0 && code != 4) {
+                throw Failure{"--partition: the regions classes are nd,bd"};
+            }
+            code = code == 4 ? 1 : 0;
+        }
+    }
+}
+
 const std::map<std::string, ValueHandler>& ValueOptions() {
     static const std::map<std::string, ValueHandler> handlers = {
         {"--regression",
@@ -276,6 +322,13 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
          [](CliOptions& o, const std::string& v) { o.Separator = ParseSeparator(v); }},
         {"--plot",
          [](CliOptions& o, const std::string& v) {
+             if (o.Command == Command::Visualise) {
+                 o.Vis.Plot = Choice<VisPlotKind>("--plot", v,
+                                                  {{"intervals", VisPlotKind::Intervals},
+                                                   {"regions", VisPlotKind::Regions},
+                                                   {"lines", VisPlotKind::Lines}});
+                 return;
+             }
              o.Plot = o.Command == Command::VFCheck
                           ? Choice<PlotKind>("--plot", v,
                                              {{"variance", PlotKind::Variance},
@@ -285,6 +338,8 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
                                 "--plot", v,
                                 {{"lines", PlotKind::Lines}, {"params", PlotKind::ParameterSpace}});
          }},
+        {"--partition",
+         [](CliOptions& o, const std::string& v) { o.Vis.Partition = ParsePartition(v); }},
         {"--plot-out", [](CliOptions& o, const std::string& v) { o.PlotOut = v; }},
         {"--plot-format",
          [](CliOptions& o, const std::string& v) {
@@ -315,13 +370,15 @@ void CheckOptionFitsCommand(const std::string& option, kvor::cli::Command comman
     if (accuracyOnly && command != Command::Accuracy) {
         throw Failure{option + ": only the accuracy command takes this option"};
     }
-    const bool picture = option.starts_with("--plot");
-    if (picture && command != Command::Accuracy && command != Command::VFCheck) {
-        throw Failure{option + ": only the accuracy and vfcheck commands take this option"};
+    if (option.starts_with("--plot") && command != Command::Accuracy &&
+        command != Command::VFCheck && command != Command::Visualise) {
+        throw Failure{option +
+                      ": only the accuracy, vfcheck and visualise commands take this option"};
     }
     const bool visualiseOnly = option == "--vis-n" || option == "--vis-sets" || option == "--run" ||
                                option == "--no-also" || option == "--dump-vis" ||
-                               option == "--dump-outlines" || option == "--report";
+                               option == "--dump-outlines" || option == "--report" ||
+                               option == "--partition";
     if (visualiseOnly && command != Command::Visualise) {
         throw Failure{option + ": only the visualise command takes this option"};
     }
@@ -330,7 +387,7 @@ void CheckOptionFitsCommand(const std::string& option, kvor::cli::Command comman
     }
 }
 
-void CheckVisualiseOptions(const CliOptions& o) {
+void CheckVisualiseOptions(CliOptions& o) {
     if (o.Command != Command::Visualise) {
         return;
     }
@@ -343,12 +400,16 @@ void CheckVisualiseOptions(const CliOptions& o) {
     if (o.Design.EstimationMode == EstimationMode::SpecifiedN && o.Vis.Run == VisRunKind::Region) {
         throw Failure{"--run: with --mode specified only the intervals run exists"};
     }
+    CheckPartitionClasses(o.Vis);
 }
 
 // --plot and --plot-out come together; the format follows the extension unless given.
 void CompletePlotOptions(CliOptions& o) {
-    if (o.Plot.has_value() != o.PlotOut.has_value()) {
-        throw Failure{o.Plot                          ? "--plot: needs --plot-out FILE"
+    const bool plot = o.Plot.has_value() || o.Vis.Plot.has_value();
+    if (plot != o.PlotOut.has_value()) {
+        throw Failure{plot ? "--plot: needs --plot-out FILE"
+                      : o.Command == Command::Visualise
+                          ? "--plot-out: needs --plot intervals|regions|lines"
                       : o.Command == Command::VFCheck ? "--plot-out: needs --plot variance|sd|cv"
                                                       : "--plot-out: needs --plot lines|params"};
     }

@@ -15,6 +15,7 @@ enum class Command { Help, Version, Accuracy, Power, Check, VFCheck, Visualise }
 enum class Tab { Accuracy, Power };
 // Lines and ParameterSpace draw an accuracy run, the others the variance-function plot.
 enum class PlotKind { Lines, ParameterSpace, Variance, SD, CV };
+enum class VisPlotKind { Intervals, Regions, Lines };
 
 inline constexpr int MaxThreads = 256;
 
@@ -30,6 +31,10 @@ struct VisualiseOptions {
     std::optional<std::string> DumpVis;
     std::optional<std::string> DumpOutlines;
     bool Report = false; // print the details report of the run
+    // The confidence plot's picture: --plot intervals|regions|lines, and --partition's classes
+    // (codes of the kind, in checking order) for the partition view.
+    std::optional<VisPlotKind> Plot;
+    std::optional<std::vector<int>> Partition;
 };
 
 struct CliOptions {

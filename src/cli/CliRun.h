@@ -3,12 +3,14 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace kvor {
 struct GraphOptions;
 struct RunResults;
 struct StudyDesign;
 struct VFCurveSet;
+struct VisRun;
 } // namespace kvor
 
 namespace kvor::cli {
@@ -43,12 +45,27 @@ struct VFPlotRequest {
 };
 using VFPlotWriter = std::function<std::string(const VFPlotRequest&)>;
 
+// What the confidence plot's picture needs: Type 0 sampling lines, 1 intervals, 2 regions; the
+// classes in checking order for the partition view.
+struct VisPlotRequest {
+    const VisRun& Run;
+    const StudyDesign& Design;
+    int RunSelector = 1;
+    int Type = 1;
+    bool Partitioned = false;
+    std::vector<int> Classes;
+    std::string File;
+    std::string Format;
+};
+using VisPlotWriter = std::function<std::string(const VisPlotRequest&)>;
+
 struct CliStreams {
     std::ostream& Out;
     std::ostream& Err;
     bool ShowProgress = false; // stderr is a terminal
     PlotWriter WritePlot;      // empty in a build without pictures
     VFPlotWriter WriteVFPlot;  // the same
+    VisPlotWriter WriteVisPlot = {};
 };
 
 // Carries out a parsed command line; returns the exit status.

@@ -12,6 +12,8 @@ inline constexpr const char* Usage =
        kvor-cli visualise [design options] --vis-n N [--vis-sets 10|100|250|500|1000]
                 [--run intervals|region] [--no-also] [--seed S] [--json]
                 [--dump-vis FILE] [--dump-outlines FILE] [--report]
+                [--plot intervals|regions|lines [--partition CLASSES] --plot-out FILE
+                 [--plot-format bmp|emf|png|pdf]]
        kvor-cli --help
        kvor-cli --version
 
@@ -46,6 +48,9 @@ Design options (defaults are the main window's):
 Pictures: --plot draws the sampling lines or the parameter space of the run, 1920 x 1440 as the
 plot window exports it with the default graph options; the format follows the extension. With
 vfcheck it draws the variance-function plot as its window exports it when it has just opened.
+For visualise, --plot draws the run's confidence intervals, regions or sampling lines as the
+confidence plot exports them at its start settings; --partition nd,pb,cb,both (intervals) or
+nd,bd (regions) draws only those classes, in that order, in their colours.
 
 Exit status: 0 done, 2 bad command line, 3 a data set failed or a visualisation did not
 complete, 4 design refused, 5 import refused.

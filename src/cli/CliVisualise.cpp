@@ -153,6 +153,25 @@ bool WriteDumps(const VisualiseOptions& vis, const VisRun& run, CliStreams& stre
     return ok;
 }
 
+// The confidence plot of the completed run; false, with the reason on stderr, when not drawn.
+bool WritePicture(const CliOptions& options, const VisRun& run, CliStreams& streams) {
+    if (!streams.WriteVisPlot) {
+        streams.Err << "kvor-cli: this build draws no pictures\n";
+        return false;
+    }
+    const VisPlotKind kind = *options.Vis.Plot;
+    const int type = kind == VisPlotKind::Lines ? 0 : kind == VisPlotKind::Intervals ? 1 : 2;
+    const std::vector<int> classes = options.Vis.Partition.value_or(std::vector<int>{});
+    const std::string error = streams.WriteVisPlot(
+        {run, options.Design, options.Vis.Run == VisRunKind::Intervals ? 1 : 2, type,
+         options.Vis.Partition.has_value(), classes, *options.PlotOut, options.PlotFormat});
+    if (!error.empty()) {
+        streams.Err << "kvor-cli: " << error << '\n';
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int RunVisualise(const CliOptions& options, CliStreams& streams) {
@@ -208,6 +227,9 @@ int RunVisualise(const CliOptions& options, CliStreams& streams) {
     }
     if (!outcome.Completed) {
         return ExitSetFailed;
+    }
+    if (options.Vis.Plot && !WritePicture(options, *run, streams)) {
+        return ExitUsage;
     }
     return written ? ExitOk : ExitUsage;
 }

@@ -5,6 +5,7 @@
 #include "graphs/VFCurve.h"
 #include "graphs/ui/SampleLinesPicture.h"
 #include "graphs/ui/VarianceFunctionsPicture.h"
+#include "visualise/ui/VisPlotPicture.h"
 
 #include <QGuiApplication>
 

@@ -9,8 +9,6 @@
 
 namespace kvor {
 
-namespace {
-
 const char* RegressionText(RegressionType regression) {
     switch (regression) {
     case RegressionType::WLS:
@@ -22,8 +20,6 @@ const char* RegressionText(RegressionType regression) {
     }
     return " OLS ";
 }
-
-} // namespace
 
 void PrepareSampleLinesAxes(RunResults& r, bool zeroOriginForced) {
     r.ZeroXAxis = ScalePositiveAxis(-1, r.PlotXMax + 1e-6);

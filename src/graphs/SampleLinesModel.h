@@ -34,6 +34,9 @@ void ChoosePointSize(GraphOptions& options, int samplesEntry, int storedSets);
 // The Accuracy run's end fixes the zero-origin choice and clears Extend Lines.
 void SetLinesOptionsAfterRun(GraphOptions& options, bool zeroOrigin);
 
+// " OLS ", " WLS " or " Deming ", as captions and titles name the regression.
+const char* RegressionText(RegressionType regression);
+
 std::string SampleLinesCaption(RegressionType regression);
 std::string SampleLinesTitle1(RegressionType regression, int sets, int setSize);
 std::string SampleLinesTitle2(double trueSlope, double trueIntercept, char decimalSeparator);

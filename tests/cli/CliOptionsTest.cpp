@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 using kvor::cli::ParseCliOptions;
 
 TEST(ParseCliOptions, DefaultsAreTheWindowDefaults) {
@@ -223,4 +227,67 @@ TEST(ParseCliOptions, PlotOptionsTakeTheFormatFromTheExtensionUnlessGiven) {
             EXPECT_NE(parsed.Error.find("--plot"), std::string::npos) << parsed.Error;
         }
     }
+}
+
+TEST(ParseCliOptions, VisualisePlotAndPartition) {
+    using kvor::cli::VisPlotKind;
+    struct Case {
+        std::vector<std::string> args;
+        std::optional<VisPlotKind> plot;
+        std::optional<std::vector<int>> partition;
+        std::string format;
+    };
+    const std::vector<Case> cases{
+        {{"--plot", "regions", "--plot-out", "x.EMF"}, VisPlotKind::Regions, std::nullopt, "emf"},
+        {{"--plot", "lines", "--plot-out", "x", "--plot-format", "pdf"},
+         VisPlotKind::Lines,
+         std::nullopt,
+         "pdf"},
+        {{"--plot", "intervals", "--partition", "both,nd,cb", "--plot-out", "x.png"},
+         VisPlotKind::Intervals,
+         std::vector<int>{3, 0, 2},
+         "png"},
+        {{"--partition", "bd,nd", "--plot", "regions", "--plot-out", "x.bmp"},
+         VisPlotKind::Regions,
+         std::vector<int>{1, 0},
+         "bmp"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"visualise", "--vis-n", "20"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto parsed = ParseCliOptions(args);
+        ASSERT_TRUE(parsed.Ok) << parsed.Error;
+        EXPECT_EQ(parsed.Options.Vis.Plot, c.plot);
+        EXPECT_EQ(parsed.Options.Vis.Partition, c.partition);
+        EXPECT_EQ(parsed.Options.PlotFormat, c.format);
+        EXPECT_FALSE(parsed.Options.Plot.has_value()); // the accuracy picture stays unset
+    }
+}
+
+TEST(ParseCliOptions, VisualisePlotRefusals) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"--plot", "params", "--plot-out", "x.png"},
+         "--plot: expected intervals|regions|lines, got 'params'"},
+        {{"--plot", "intervals", "--partition", "bd", "--plot-out", "x.png"},
+         "--partition: the intervals classes are nd,pb,cb,both"},
+        {{"--plot", "regions", "--partition", "nd,cb", "--plot-out", "x.png"},
+         "--partition: the regions classes are nd,bd"},
+        {{"--plot", "intervals", "--partition", "nd,,pb", "--plot-out", "x.png"},
+         "--partition: expected nd|pb|cb|both|bd, got ''"},
+        {{"--partition", "nd", "--plot-out", "x.png"},
+         "--partition: needs --plot intervals|regions"},
+        {{"--plot-out", "x.png"}, "--plot-out: needs --plot intervals|regions|lines"},
+    };
+    for (const auto& [extra, error] : cases) {
+        std::vector<std::string> args{"visualise", "--vis-n", "20"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const auto parsed = ParseCliOptions(args);
+        EXPECT_FALSE(parsed.Ok) << error;
+        EXPECT_EQ(parsed.Error, error);
+    }
+    const auto power = ParseCliOptions({"power", "--plot", "lines", "--plot-out", "x.png"});
+    EXPECT_EQ(power.Error,
+              "--plot: only the accuracy, vfcheck and visualise commands take this option");
+    const auto accuracy = ParseCliOptions({"accuracy", "--partition", "nd"});
+    EXPECT_EQ(accuracy.Error, "--partition: only the visualise command takes this option");
 }

@@ -7,11 +7,12 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace kvor {
 
 namespace {
 
-// The sixteen standard colours a colour box offers.
 constexpr std::array<RgbColour, 16> StandardColours{{
     {0, 0, 0},
     {128, 0, 0},
@@ -31,7 +32,19 @@ constexpr std::array<RgbColour, 16> StandardColours{{
     {255, 255, 255},
 }};
 
+void AddSwatch(QComboBox* box, RgbColour c) {
+    QPixmap swatch(24, 12);
+    swatch.fill(ToQColor(c));
+    box->addItem(QIcon(swatch), QString(), ToQColor(c));
+    box->setItemData(box->count() - 1, ToQColor(c).name(), Qt::ToolTipRole);
+}
+
 } // namespace
+
+int AspectIndex(int aspect) {
+    const auto found = std::find(AspectChoices.begin(), AspectChoices.end(), aspect);
+    return found == AspectChoices.end() ? 0 : static_cast<int>(found - AspectChoices.begin());
+}
 
 QColor ToQColor(RgbColour c) {
     return QColor(c.R, c.G, c.B);
@@ -46,10 +59,7 @@ QComboBox* ColourBox(QWidget* parent, const QString& name) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     for (const RgbColour c : StandardColours) {
-        QPixmap swatch(24, 12);
-        swatch.fill(ToQColor(c));
-        box->addItem(QIcon(swatch), QString(), ToQColor(c));
-        box->setItemData(box->count() - 1, ToQColor(c).name(), Qt::ToolTipRole);
+        AddSwatch(box, c);
     }
     box->setIconSize(QSize(24, 12));
     return box;
@@ -58,12 +68,14 @@ QComboBox* ColourBox(QWidget* parent, const QString& name) {
 void SelectColour(QComboBox* box, RgbColour colour) {
     int index = box->findData(ToQColor(colour));
     if (index < 0) {
-        QPixmap swatch(24, 12);
-        swatch.fill(ToQColor(colour));
-        box->addItem(QIcon(swatch), QString(), ToQColor(colour));
+        AddSwatch(box, colour);
         index = box->count() - 1;
     }
     box->setCurrentIndex(index);
+}
+
+RgbColour SelectedColour(const QComboBox* box) {
+    return FromQColor(box->currentData().value<QColor>());
 }
 
 QLabel* BuddyLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy) {

@@ -39,6 +39,8 @@ public:
     std::function<void(QWidget* owner, int& printState)> ShowPrintProgress;
 
     GraphOptions DesignOptions = DesignGraphOptions();
+    // The confidence visualisation's own instance, kept for the program run.
+    GraphOptions VisOptions = VisualisationGraphOptions();
     QString ExportFolder;
     int PrintState = 0;
     bool PrinterAvailable = false;

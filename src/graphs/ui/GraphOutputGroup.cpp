@@ -49,14 +49,23 @@ TGraphOutputGroup::TGraphOutputGroup(TGraph& graph, GraphOutputContext& output,
                                      GraphOutputSpec spec, QWidget* parent)
     : QWidget(parent), m_graph(graph), m_output(output), m_spec(std::move(spec)) {
     using namespace ControlFactory;
-    m_bmp = Radio(this, "BMPRadioButton", OutputTexts::Bitmap, 0);
-    m_emf = Radio(this, "EMFRadioButton", OutputTexts::Metafile, 0);
+    const auto text = [this](std::size_t i, const QString& usual) {
+        return m_spec.Captions[i].isEmpty() ? usual : m_spec.Captions[i];
+    };
+    const auto name = [this](std::size_t i, const char* usual) {
+        return m_spec.Names[i].isEmpty() ? QString::fromLatin1(usual) : m_spec.Names[i];
+    };
+    m_bmp = Radio(this, name(0, "BMPRadioButton"), text(0, OutputTexts::Bitmap), m_spec.Help[0]);
+    m_emf = Radio(this, name(1, "EMFRadioButton"), text(1, OutputTexts::Metafile), m_spec.Help[1]);
     Exclusive(this, {m_bmp, m_emf});
     m_bmp->setChecked(true);
-    QPushButton* copy = Button(this, "CopyButton", OutputTexts::Copy, 0);
-    QPushButton* file = Button(this, "FileButton", OutputTexts::DiskFile, 0);
-    QPushButton* setup = Button(this, "PSetupButton", OutputTexts::PrinterSetup, 0);
-    m_print = Button(this, "PrintButton", OutputTexts::Print, 0);
+    QPushButton* copy =
+        Button(this, name(2, "CopyButton"), text(2, OutputTexts::Copy), m_spec.Help[2]);
+    QPushButton* file =
+        Button(this, name(3, "FileButton"), text(3, OutputTexts::DiskFile), m_spec.Help[3]);
+    QPushButton* setup =
+        Button(this, name(4, "PSetupButton"), text(4, OutputTexts::PrinterSetup), m_spec.Help[4]);
+    m_print = Button(this, name(5, "PrintButton"), text(5, OutputTexts::Print), m_spec.Help[5]);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_bmp, 0, 0);
@@ -128,13 +137,19 @@ void TGraphOutputGroup::PSetupButtonClick() {
     Done();
 }
 
+void TGraphOutputGroup::SetPrintJob(int printCode, const QString& jobTitle) {
+    m_spec.PrintCode = printCode;
+    m_spec.JobTitle = jobTitle;
+}
+
 void TGraphOutputGroup::PrintButtonClick() {
     if (!StartPrintAction(m_output, Dialog(), m_spec.PrintCode)) {
         return;
     }
     {
         const BusyDialog busy(Dialog());
-        PrintGraph(m_graph, m_output.Printer(), m_spec.JobTitle, m_output.DesignOptions,
+        PrintGraph(m_graph, m_output.Printer(), m_spec.JobTitle,
+                   m_spec.PrintOptions != nullptr ? *m_spec.PrintOptions : m_output.DesignOptions,
                    m_output.PrintState);
     }
     Done();

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QPushButton;
@@ -12,6 +13,7 @@ namespace kvor {
 
 class GraphOutputContext;
 class TGraph;
+struct GraphOptions;
 
 // What a graph dialog's output controls need to know of it.
 struct GraphOutputSpec {
@@ -19,6 +21,13 @@ struct GraphOutputSpec {
     int MetafileKind = 2;
     int PrintCode = 5;
     QString JobTitle;
+    // Fonts of the printed page; the design graphs' options when not given.
+    const GraphOptions* PrintOptions = nullptr;
+    // Object names, captions and help ids of the Bitmap, Metafile, Copy, Disk File, Printer
+    // Setup and Print controls; empty names and captions keep the usual ones.
+    std::array<QString, 6> Names{};
+    std::array<QString, 6> Captions{};
+    std::array<int, 6> Help{};
 };
 
 // The picture format choice and the Copy, Disk File, Printer Setup and Print buttons of a
@@ -34,6 +43,9 @@ public:
     void FileButtonClick();
     void PSetupButtonClick();
     void PrintButtonClick();
+
+    // The job a later Print prints, for a dialog whose graph changes.
+    void SetPrintJob(int printCode, const QString& jobTitle);
 
     // Runs after every output action that may have disturbed the dialog (repaint, help hook).
     std::function<void()> Restored;

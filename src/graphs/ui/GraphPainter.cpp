@@ -38,6 +38,20 @@ RoleFonts GraphFonts(const GraphOptions& options, const QPaintDevice& device, in
     return fonts;
 }
 
+GraphLayoutInput LinearLayoutInput(int Wg, const AxisScale& x, const AxisScale& y,
+                                   const GraphOptions& options) {
+    GraphLayoutInput in;
+    in.GraphWidth = Wg;
+    in.X = LinearAxisExtent(x);
+    in.Y = LinearAxisExtent(y);
+    in.YStartLabel = FormatAxisLabelGeneral(AxisStart(y), y);
+    in.YEndLabel = FormatAxisLabelGeneral(AxisEnd(y), y);
+    in.XEndLabel = FormatAxisLabelGeneral(AxisEnd(x), x);
+    in.MajorTickLength = options.MajorTickLength;
+    in.ShowTitle = options.ShowTitle;
+    return in;
+}
+
 QColor GraphQColour(RgbColour colour, const GraphOptions& options, QColor blackWhite) {
     return options.BlackWhite ? blackWhite : QColor(colour.R, colour.G, colour.B);
 }
@@ -169,8 +183,9 @@ void GraphPainter::DrawTicks(bool horizontal) {
         QFontMetrics(m_fonts[static_cast<std::size_t>(FontRole::TickLabels)], m_painter.device())
             .height();
     for (std::size_t i = 0; i < ticks.Major.size(); ++i) {
+        const double v = AxisTick(axis, ticks.MajorIndex[i]);
         const QString label = QString::fromStdString(
-            FormatAxisLabel(AxisTick(axis, ticks.MajorIndex[i]), axis, m_separator));
+            TickLabel ? TickLabel(v, axis, horizontal) : FormatAxisLabel(v, axis, m_separator));
         if (horizontal) {
             const QPoint top =
                 TickPoint(true, ticks.Major[i], Div72(d, m_options.MajorTickLength + 1));
@@ -194,7 +209,10 @@ void GraphPainter::Unclip() {
 
 void GraphPainter::DashedHorizontal(double y) {
     const int width = m_frame.PlotWidth();
-    const DashedLine line = SegmentDashedLine(width, DashLayout(width).Length);
+    DashedHorizontal(y, SegmentDashedLine(width, DashLayout(width).Length));
+}
+
+void GraphPainter::DashedHorizontal(double y, const DashedLine& line) {
     const int py = m_frame.YPixel(y);
     m_painter.setPen(AxisPenOf());
     for (int i = 0; i < line.Count; i += 2) {
@@ -205,7 +223,10 @@ void GraphPainter::DashedHorizontal(double y) {
 
 void GraphPainter::DashedVertical(double x) {
     const int S = DashLayout(m_frame.PlotWidth()).Length;
-    const DashedLine line = SegmentDashedLine(m_frame.PlotHeight(), S);
+    DashedVertical(x, SegmentDashedLine(m_frame.PlotHeight(), S));
+}
+
+void GraphPainter::DashedVertical(double x, const DashedLine& line) {
     const int px = m_frame.XPixel(x);
     m_painter.setPen(AxisPenOf());
     for (int i = 0; i < line.Count; i += 2) {

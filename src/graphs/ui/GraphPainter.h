@@ -10,6 +10,9 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+#include <string>
+
 class QPainter;
 
 namespace kvor {
@@ -18,6 +21,11 @@ namespace kvor {
 // sizes rnd(b x s / 100) otherwise. yTitleShare shrinks the axis-title font (97 on screen).
 RoleFonts GraphFonts(const GraphOptions& options, const QPaintDevice& device, int d, int fontScale,
                      int axisTitleShare = 100);
+
+// The layout input of a graph Wg wide on linear axes x and y with the options' tick length and
+// title; the caller adds the vertical-title allowance and the aspect.
+GraphLayoutInput LinearLayoutInput(int Wg, const AxisScale& x, const AxisScale& y,
+                                   const GraphOptions& options);
 
 // A colour of the options, or `blackWhite` when drawing in black and white.
 QColor GraphQColour(RgbColour colour, const GraphOptions& options, QColor blackWhite = Qt::black);
@@ -61,12 +69,19 @@ public:
     // Dashed reference lines across the plot at a data value, per the dash layout of the width.
     void DashedHorizontal(double y);
     void DashedVertical(double x);
+    // The same with the dashes given: the horizontal line across the plot width, the vertical
+    // one up from the X axis over the plot height.
+    void DashedHorizontal(double y, const DashedLine& line);
+    void DashedVertical(double x, const DashedLine& line);
     // A dashed line between two device points, with dashes measured along the line.
     void DashedDiagonal(QPointF from, QPointF to);
 
     const PlotFrame& Frame() const { return m_frame; }
     int AxisPen() const { return m_geometry.Layout.AxisPen; }
     int Unit() const { return m_geometry.Layout.Unit; }
+
+    // Writes a tick label instead of FormatAxisLabel when set; `horizontal` is the X axis.
+    std::function<std::string(double v, const AxisScale& axis, bool horizontal)> TickLabel;
 
 private:
     // Ticks and labels of the X axis (horizontal) or the Y axis.

@@ -37,13 +37,13 @@ constexpr int PointsColourHelp = 1020;
 
 } // namespace
 
-void SizeGraphDialog(QWidget& dialog) {
+void SizeGraphDialog(QWidget& dialog, int heightOf768) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
     const QRect area = screen->geometry();
-    dialog.resize(area.width() * 900 / 1024, area.height() * 700 / 768);
+    dialog.resize(area.width() * 900 / 1024, area.height() * heightOf768 / 768);
     dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
 }
 
@@ -121,7 +121,7 @@ void TKVORSampleLines::BuildControls() {
     auto* sizeLayout = new QGridLayout(sizeGroup);
     m_aspectCombo = new QComboBox(sizeGroup);
     m_aspectCombo->setObjectName("AspectComboBox");
-    for (const int aspect : GraphAspects) {
+    for (const int aspect : AspectChoices) {
         m_aspectCombo->addItem(QString::number(aspect));
     }
     m_pointSize = new QSpinBox(sizeGroup);
@@ -209,7 +209,7 @@ void TKVORSampleLines::BuildControls() {
         }
         int& aspect = m_graph->Type == SampleLinesType::Lines ? m_options.LinesAspect
                                                               : m_options.ParamSpaceAspect;
-        aspect = GraphAspects[static_cast<std::size_t>(index)];
+        aspect = AspectChoices[static_cast<std::size_t>(index)];
         UpdateGraph();
     });
     connect(m_pointSize, &QSpinBox::valueChanged, this, [this](int value) {
@@ -254,9 +254,7 @@ void TKVORSampleLines::SetTypeControls() {
     SetHelpContext(m_linesColourLabel, lines ? LinesColourHelp : PointsColourHelp);
     SetHelpContext(m_colourBoxes.back(), lines ? LinesColourHelp : PointsColourHelp);
     const int aspect = lines ? m_options.LinesAspect : m_options.ParamSpaceAspect;
-    const auto found = std::find(GraphAspects.begin(), GraphAspects.end(), aspect);
-    m_aspectCombo->setCurrentIndex(
-        found == GraphAspects.end() ? 0 : static_cast<int>(found - GraphAspects.begin()));
+    m_aspectCombo->setCurrentIndex(AspectIndex(aspect));
     m_pointSize->setEnabled(!lines);
     m_pointSizeLabel->setEnabled(!lines);
     m_zeroOriginCheck->setEnabled(lines && !m_options.LinesZeroOriginForced);
@@ -278,7 +276,7 @@ void TKVORSampleLines::ColourBoxChange(QComboBox* box, RgbColour& colour) {
     if (!m_handlersActive) {
         return;
     }
-    colour = FromQColor(box->currentData().value<QColor>());
+    colour = SelectedColour(box);
     if (&colour != &m_options.TitleColour || m_options.ShowTitle) {
         UpdateGraph();
     }

@@ -88,7 +88,7 @@ private:
     TGraphOutputGroup* m_outputGroup;
 };
 
-// Fits a dialog of 900/1024 x 700/768 of the screen, centred on it.
-void SizeGraphDialog(QWidget& dialog);
+// Fits a dialog of 900/1024 x heightOf768/768 of the screen, centred on it.
+void SizeGraphDialog(QWidget& dialog, int heightOf768 = 700);
 
 } // namespace kvor

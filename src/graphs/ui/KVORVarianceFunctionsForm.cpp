@@ -191,7 +191,7 @@ QWidget* TKVORVarianceFunctions::BuildOptionGroup() {
 QWidget* TKVORVarianceFunctions::BuildSizeGroup() {
     auto* group = new QGroupBox(this);
     QStringList aspects;
-    for (const int aspect : GraphAspects) {
+    for (const int aspect : AspectChoices) {
         aspects << QString::number(aspect);
     }
     m_aspectCombo = Choices(group, "AspectComboBox", aspects, AspectHelp);
@@ -316,7 +316,7 @@ void TKVORVarianceFunctions::Connect() {
     flag(m_labelsCheck, &GraphOptions::VFLabels, {});
     connect(m_aspectCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (m_handlersActive && index >= 0) {
-            m_options.VFAspect = GraphAspects[static_cast<std::size_t>(index)];
+            m_options.VFAspect = AspectChoices[static_cast<std::size_t>(index)];
             ResetLabels(true, true, true);
             UpdateGraph();
         }
@@ -369,9 +369,7 @@ void TKVORVarianceFunctions::SetUpVFDialog() {
     m_bwCheck->setChecked(m_options.BlackWhite);
     m_ticksCheck->setChecked(m_options.MinorTickMarks);
     m_headerCheck->setChecked(m_options.ShowTitle);
-    const auto aspect = std::find(GraphAspects.begin(), GraphAspects.end(), m_options.VFAspect);
-    m_aspectCombo->setCurrentIndex(
-        aspect == GraphAspects.end() ? 0 : static_cast<int>(aspect - GraphAspects.begin()));
+    m_aspectCombo->setCurrentIndex(AspectIndex(m_options.VFAspect));
     m_fontSizeCombo->setCurrentIndex(m_options.FontSizeOption);
 }
 

@@ -18,10 +18,6 @@ namespace {
 
 constexpr int YTitleShareOnScreen = 97;
 
-std::string Label(double v, const AxisScale& axis) {
-    return FormatAxisLabelGeneral(v, axis);
-}
-
 } // namespace
 
 TSampleLinesGraph::TSampleLinesGraph(const RunResults& results, const GraphOptions& options,
@@ -32,18 +28,10 @@ int TSampleLinesGraph::GetGraphHeight(const QPaintDevice& device, int d, int Wg,
     const bool lines = Type == SampleLinesType::Lines;
     const AxisPair axes = AssignAxesParams(m_results, Type, m_options.LinesZeroOrigin);
     const QtTextMeasurer measurer(&device, GraphFonts(m_options, device, d, fontScale));
-    GraphLayoutInput in;
-    in.GraphWidth = Wg;
-    in.X = LinearAxisExtent(axes.X);
-    in.Y = LinearAxisExtent(axes.Y);
+    GraphLayoutInput in = LinearLayoutInput(Wg, axes.X, axes.Y, m_options);
     in.YTitleText = lines ? "Y" : "Intercept";
     in.YTitleFactor = lines ? 1.23 : 1.0;
-    in.YStartLabel = Label(AxisStart(axes.Y), axes.Y);
-    in.YEndLabel = Label(AxisEnd(axes.Y), axes.Y);
-    in.XEndLabel = Label(AxisEnd(axes.X), axes.X);
     in.AspectPercent = lines ? m_options.LinesAspect : m_options.ParamSpaceAspect;
-    in.MajorTickLength = m_options.MajorTickLength;
-    in.ShowTitle = m_options.ShowTitle;
     Geometry.Layout = LayOutGraph(in, measurer);
     Geometry.XAxis = axes.X;
     Geometry.YAxis = axes.Y;
@@ -84,24 +72,39 @@ void TSampleLinesGraph::DrawGraph(QPainter& painter, int W, int top, int left, i
     canvas.Unclip();
 }
 
-void TSampleLinesGraph::PlotLines(QPainter& painter, int d) const {
-    const PlotFrame frame(Geometry);
-    const double left = Geometry.Layout.X.EdgeValue;
-    const double end = AxisEnd(Geometry.XAxis);
-    const int count = std::min<int>(m_results.Count, static_cast<int>(m_results.Slopes.size()));
+void PlotSampleLines(QPainter& painter, const PlotFrame& frame, const RunResults& results,
+                     const QPen& pen, bool extend, double left, double end) {
+    const int count = std::min<int>(results.Count, static_cast<int>(results.Slopes.size()));
     QVector<QLine> segments;
     segments.reserve(count);
     for (int k = 0; k < count; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        const double x0 = m_options.ExtendLines ? left : m_results.XMins[i];
-        const double x1 = m_options.ExtendLines ? end : m_results.XMaxs[i];
-        const double b = m_results.Slopes[i];
-        const double a = m_results.Intercepts[i];
+        const double x0 = extend ? left : results.XMins[i];
+        const double x1 = extend ? end : results.XMaxs[i];
+        const double b = results.Slopes[i];
+        const double a = results.Intercepts[i];
         segments.append(QLine(frame.XPixel(x0), frame.YPixel(a + b * x0), frame.XPixel(x1),
                               frame.YPixel(a + b * x1)));
     }
-    painter.setPen(QPen(GraphQColour(m_options.LinesColour, m_options), PenWidth(d, 1)));
+    painter.setPen(pen);
     painter.drawLines(segments);
+}
+
+void DashedTrueLine(GraphPainter& canvas, double slope, double intercept) {
+    const GraphGeometry& g = canvas.Frame().G;
+    const auto segment = ClipTrueLine(slope, intercept, g.Layout.X.EdgeValue, AxisEnd(g.XAxis),
+                                      g.Layout.Y.EdgeValue, AxisEnd(g.YAxis));
+    if (segment) {
+        const PlotFrame& frame = canvas.Frame();
+        canvas.DashedDiagonal(frame.Point(segment->X0, segment->Y0),
+                              frame.Point(segment->X1, segment->Y1));
+    }
+}
+
+void TSampleLinesGraph::PlotLines(QPainter& painter, int d) const {
+    PlotSampleLines(painter, PlotFrame(Geometry), m_results,
+                    QPen(GraphQColour(m_options.LinesColour, m_options), PenWidth(d, 1)),
+                    m_options.ExtendLines, Geometry.Layout.X.EdgeValue, AxisEnd(Geometry.XAxis));
 }
 
 void TSampleLinesGraph::PlotPoints(QPainter& painter, int d) const {
@@ -133,12 +136,7 @@ void TSampleLinesGraph::DrawTrue(GraphPainter& canvas, const TrueValues& truth) 
         }
         return;
     }
-    const auto segment = ClipTrueLine(truth.Slope, truth.Intercept, xLeft, xEnd, yBottom, yEnd);
-    if (segment) {
-        const PlotFrame& frame = canvas.Frame();
-        canvas.DashedDiagonal(frame.Point(segment->X0, segment->Y0),
-                              frame.Point(segment->X1, segment->Y1));
-    }
+    DashedTrueLine(canvas, truth.Slope, truth.Intercept);
 }
 
 } // namespace kvor

@@ -3,6 +3,8 @@
 #include "graphs/SampleLinesModel.h"
 #include "graphs/ui/Graph.h"
 
+#include <QPen>
+
 #include <functional>
 #include <string>
 
@@ -16,6 +18,17 @@ struct TrueValues {
     double Slope = 1;
     double Intercept = 0;
 };
+
+class GraphPainter;
+struct PlotFrame;
+
+// Each set's fitted line over its own X range (or from `left` to `end` when extending), in
+// one pen.
+void PlotSampleLines(QPainter& painter, const PlotFrame& frame, const RunResults& results,
+                     const QPen& pen, bool extend, double left, double end);
+
+// The dashed line Y = slope x X + intercept within the plot's data range, when it shows.
+void DashedTrueLine(GraphPainter& canvas, double slope, double intercept);
 
 // The sampling lines or parameter space of an Accuracy run's sets.
 class TSampleLinesGraph final : public TGraph {

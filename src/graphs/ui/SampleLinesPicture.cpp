@@ -4,7 +4,7 @@
 #include "engine/StudyDesign.h"
 #include "graphs/GraphOptions.h"
 #include "graphs/SampleLinesModel.h"
-#include "graphs/ui/GraphPictureFile.h"
+#include "graphs/ui/GraphPicture.h"
 #include "graphs/ui/SampleLinesGraph.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "graphs/GraphOptions.h"
 #include "graphs/VFCurveSet.h"
-#include "graphs/ui/GraphPictureFile.h"
+#include "graphs/ui/GraphPicture.h"
 #include "graphs/ui/VarianceFunctionsGraph.h"
 
 namespace kvor {

@@ -3,13 +3,14 @@
 #include "app/ControlFactory.h"
 #include "app/HelpContext.h"
 #include "app/MainContext.h"
-#include "app/MainTexts.h"
 #include "app/QIVSpinEdit.h"
 #include "app/RunThread.h"
 #include "engine/DesignLimits.h"
 #include "platform/MessageService.h"
 #include "studies/RunControl.h"
+#include "studies/ui/KVORPowerDetails.h"
 #include "visualise/VisRun.h"
+#include "visualise/ui/KVORVisualisePlot.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -158,14 +159,7 @@ QGroupBox* TKVORVisualise::BuildGroup(Group& g, const QString& prefix,
     connect(g.Start, &QPushButton::clicked, this, [this, kind] { StartButtonClick(kind); });
     connect(g.Abort, &QPushButton::clicked, this, [this, kind] { AbortButtonClick(kind); });
     connect(g.Clear, &QPushButton::clicked, this, [this, kind] { ClearButtonClick(kind); });
-    // The plot dialog is still to come; its button says so.
-    QPushButton* plot = g.Plot;
-    connect(plot, &QPushButton::clicked, this, [this, plot] {
-        MessageService& messages = m_context.Messages();
-        messages.MessageBeep();
-        messages.ShowMessage(MessageKind::Information, MainTexts::NotAvailableYet(plot->text()),
-                             MessageButtons::Ok);
-    });
+    connect(g.Plot, &QPushButton::clicked, this, [this, kind] { OpenPlot(kind); });
     return g.Box;
 }
 
@@ -389,6 +383,47 @@ void TKVORVisualise::closeEvent(QCloseEvent* event) {
 void TKVORVisualise::reject() {
     StopRuns();
     QDialog::reject();
+}
+
+void TKVORVisualise::CIPlotButtonClick() {
+    OpenPlot(VisRunKind::Intervals);
+}
+
+void TKVORVisualise::CRPlotButtonClick() {
+    OpenPlot(VisRunKind::Region);
+}
+
+void TKVORVisualise::OpenPlot(VisRunKind kind) {
+    if (!ResultsAvailable(kind)) {
+        return;
+    }
+    const StudyDesign& design = m_setup.Design;
+    VisPlotSetup setup;
+    setup.Regression = design.Regression;
+    setup.DecimalSeparator = m_setup.DecimalSeparator;
+    setup.EntriesNow = m_setup.EntriesNow ? m_setup.EntriesNow : [design] {
+        return PowerEntries{design.TrueSlope, design.TrueIntercept, design.ActualSlope,
+                            design.ActualIntercept, design.DataSource == DataSource::Import};
+    };
+    setEnabled(false);
+    TKVORVisualisePlot plot(m_context.Output(), Run(kind), setup, this);
+    plot.SetGraphParams(kind == VisRunKind::Intervals ? 1 : 2);
+    setEnabled(true);
+    plot.ShowDetails = [this, kind, entries = setup.EntriesNow](QWidget* owner, int selector) {
+        // The report reads the Power tab's entries as they are when it opens.
+        StudyDesign shown = m_setup.Design;
+        const PowerEntries now = entries();
+        shown.TrueSlope = now.IdealSlope;
+        shown.TrueIntercept = now.IdealIntercept;
+        shown.ActualSlope = now.ActualSlope;
+        shown.ActualIntercept = now.ActualIntercept;
+        ShowPowerDetails(owner, Run(kind), selector, shown, m_setup.DecimalSeparator,
+                         m_context.Output());
+    };
+    if (PlotOpening) {
+        PlotOpening(plot);
+    }
+    plot.exec();
 }
 
 } // namespace kvor

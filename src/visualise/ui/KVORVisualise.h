@@ -9,6 +9,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,7 @@ namespace kvor {
 
 class MainContext;
 class TQIVSpinEdit;
+class TKVORVisualisePlot;
 class TRunThread;
 struct VisRun;
 
@@ -44,6 +46,13 @@ public:
     void AbortButtonClick(VisRunKind kind);
     void ClearButtonClick(VisRunKind kind);
     void CloseButtonClick();
+    // The plot of the intervals run and of the region run.
+    void CIPlotButtonClick();
+    void CRPlotButtonClick();
+
+    // Runs on every plot dialog before it is shown; the window connects its help and the
+    // details report here.
+    std::function<void(TKVORVisualisePlot& plot)> PlotOpening;
 
 signals:
     // A run ended and its group shows its final state.
@@ -99,6 +108,7 @@ private:
     void RunFinished();
     void ProgressTick();
     void StopRuns();
+    void OpenPlot(VisRunKind kind);
 
     VisualiseSetup m_setup;
     MainContext& m_context;

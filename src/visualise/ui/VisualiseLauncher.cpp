@@ -7,7 +7,10 @@
 #include "app/PowerTab.h"
 #include "studies/DetectionPanels.h"
 #include "visualise/ui/KVORVisualise.h"
+#include "visualise/ui/KVORVisualisePlot.h"
 #include "visualise/ui/VisualiseSetup.h"
+
+#include <QPointer>
 
 namespace kvor {
 
@@ -23,6 +26,11 @@ void ConnectHelp(TKVORVisualise& dialog, THelpSystem& help) {
     QObject::connect(&dialog, &TKVORVisualise::HelpRequested, &help,
                      [&help](int topic) { help.ShowTopic(topic); });
     help.ConnectPopups(dialog);
+    dialog.PlotOpening = [&help](TKVORVisualisePlot& plot) {
+        QObject::connect(&plot, &TKVORVisualisePlot::HelpRequested, &help,
+                         [&help](int topic) { help.ShowTopic(topic); });
+        help.ConnectPopups(plot);
+    };
 }
 
 VisualiseSetup VisualiseSetupOf(const TPowerTab& tab, const MainContext& context) {
@@ -32,6 +40,13 @@ VisualiseSetup VisualiseSetupOf(const TPowerTab& tab, const MainContext& context
     setup.DecimalSeparator = context.SeparatorChar();
     setup.SuggestedIntervalsN = SuggestedFor(tab.Results().Intervals, setup.DecimalSeparator);
     setup.SuggestedRegionN = SuggestedFor(tab.Results().Region, setup.DecimalSeparator);
+    QPointer<const TPowerTab> entries(&tab);
+    const StudyDesign opened = setup.Design;
+    setup.EntriesNow = [entries, opened] {
+        const StudyDesign d = entries ? entries->ReadStudyDesign() : opened;
+        return PowerEntries{d.TrueSlope, d.TrueIntercept, d.ActualSlope, d.ActualIntercept,
+                            d.DataSource == DataSource::Import};
+    };
     return setup;
 }
 

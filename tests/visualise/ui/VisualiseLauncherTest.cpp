@@ -63,3 +63,24 @@ TEST(VisualiseLauncher, HelpButtonAndRightClicksReachTheHelpSystem) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(VisualiseLauncher, ThePlotReadsThePowerEntriesWhenItDraws) {
+    MainWindowFixture f;
+    f.Window->pageControl()->setCurrentIndex(1);
+    QApplication::processEvents();
+    f.Retype("PActualSlopeNumEdit", "1.5");
+    kvor::TPowerTab& tab = *f.Window->PowerTab();
+    const kvor::VisualiseSetup setup = kvor::VisualiseSetupOf(tab, f.Window->Context());
+    ASSERT_TRUE(setup.EntriesNow);
+    EXPECT_EQ(setup.EntriesNow().ActualSlope, 1.5);
+    EXPECT_FALSE(setup.EntriesNow().Imported);
+    f.Retype("PActualSlopeNumEdit", "1.25");
+    f.Retype("PTargetInterceptNumEdit", "3");
+    const kvor::PowerEntries now = setup.EntriesNow();
+    EXPECT_EQ(now.ActualSlope, 1.25);
+    EXPECT_EQ(now.IdealIntercept, 3);
+}
+
+} // namespace

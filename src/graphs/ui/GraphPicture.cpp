@@ -1,5 +1,6 @@
-#include "graphs/ui/GraphPictureFile.h"
+#include "graphs/ui/GraphPicture.h"
 
+#include "graphs/ui/Graph.h"
 #include "graphs/ui/GraphExport.h"
 
 #include <QBuffer>
