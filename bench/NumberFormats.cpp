@@ -22,7 +22,7 @@ BENCHMARK(BM_FormatGeneralExportSet)->Unit(benchmark::kMillisecond);
 
 // A Deming design with form-4 functions walks every check, turning points included.
 void BM_CheckDesignDemingForm4(benchmark::State& state) {
-    const kvor::ImportedData pool;
+    const kvor::PoolExtremes pool;
     kvor::StudyDesign design;
     design.Regression = kvor::RegressionType::Deming;
     design.YVariance = kvor::VarianceFunction{4, 0, 1, 0.01, 0.001, 2.5};

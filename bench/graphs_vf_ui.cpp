@@ -23,10 +23,8 @@ struct Plot {
         design.XMax = 500;
         design.YVariance = {3, 0, 0.5, 0.05, 0, 2};
         design.XVariance = {2, 0, 0.1, 0.02, 0, 1.8};
-        const auto none = std::make_unique<kvor::ImportedData>();
-        Set =
-            kvor::CheckVFButton(design, kvor::StudyTab::Accuracy, *none, Output.DesignOptions, '.')
-                .Set;
+        Set = kvor::CheckVFButton(design, kvor::StudyTab::Accuracy, {}, Output.DesignOptions, '.')
+                  .Set;
         Dialog = std::make_unique<kvor::TKVORVarianceFunctions>(Output, Set, '.', nullptr);
         // The dialog on a 1920 x 1080 screen.
         Dialog->resize(1920 * 900 / 1024, 1080 * 700 / 768);

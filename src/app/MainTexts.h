@@ -108,13 +108,6 @@ inline constexpr const char* WhatsThis = "What's this?";
 inline constexpr const char* NoPairsImported = "No X, Y pairs have been imported.";
 
 // After an Accuracy run in which some sets had no confidence limits.
-// A button whose window this version does not have yet says so instead of doing nothing.
-inline QString NotAvailableYet(QString caption) {
-    caption.remove(QLatin1Char('&'));
-    return QStringLiteral("\"%1\" is not available yet in this version of KVOR.")
-        .arg(caption.trimmed());
-}
-
 inline QString SetsLeftOut(int validCount, int setsPerRun) {
     const int left = setsPerRun - validCount;
     return QStringLiteral("Calculation of Confidence Intervals and joint Confidence Region failed "

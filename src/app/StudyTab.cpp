@@ -395,7 +395,7 @@ bool TStudyTab::PrepareRun(StudyDesign& design) {
     design = ReadStudyDesign();
     const StudyTab tab = m_letter == QLatin1Char('A') ? StudyTab::Accuracy : StudyTab::Power;
     const char separator = m_context.SeparatorChar();
-    const DesignCheckResult check = CheckDesign(design, tab, m_imported, separator);
+    const DesignCheckResult check = CheckDesign(design, tab, ExtremesOf(m_imported), separator);
     window()->setEnabled(true);
     if (check.Passed) {
         return true;

@@ -31,8 +31,9 @@ void VFButtonClick(TStudyTab& tab, MainContext& context, StudyTab kind) {
     main->setEnabled(false);
     GraphOutputContext& output = context.Output();
     const char separator = context.SeparatorChar();
-    const VFButtonOutcome outcome = CheckVFButton(tab.ReadStudyDesign(), kind, tab.ImportedData(),
-                                                  output.DesignOptions, separator);
+    const VFButtonOutcome outcome =
+        CheckVFButton(tab.ReadStudyDesign(), kind, ExtremesOf(tab.ImportedData()),
+                      output.DesignOptions, separator);
     VFCurveSet& set = context.VFCurves();
     set = outcome.Set;
     std::unique_ptr<TKVORVarianceFunctions> dialog;

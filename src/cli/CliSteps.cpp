@@ -70,9 +70,8 @@ std::optional<int> RefuseSampling(const CliOptions& options, StudyTab tab, const
 
 std::optional<int> RefuseDesign(const CliOptions& options, StudyTab tab, const CliPool& pool,
                                 CliStreams& streams) {
-    const ImportedData none;
-    const ImportedData& imported = pool.Data ? *pool.Data : none;
-    const DesignCheckResult check = CheckDesign(options.Design, tab, imported, DecimalSeparator);
+    const PoolExtremes extremes = pool.Data ? ExtremesOf(*pool.Data) : PoolExtremes{};
+    const DesignCheckResult check = CheckDesign(options.Design, tab, extremes, DecimalSeparator);
     if (check.Passed) {
         return std::nullopt;
     }

@@ -183,10 +183,10 @@ int RunVFCheck(const CliOptions& options, CliStreams& streams) {
     if (const auto refused = LoadImport(options, tab, streams, pool)) {
         return *refused;
     }
-    const ImportedData none;
     GraphOptions graphOptions = DesignGraphOptions();
-    const VFButtonOutcome outcome = CheckVFButton(
-        options.Design, tab, pool.Data ? *pool.Data : none, graphOptions, DecimalSeparator);
+    const VFButtonOutcome outcome =
+        CheckVFButton(options.Design, tab, pool.Data ? ExtremesOf(*pool.Data) : PoolExtremes{},
+                      graphOptions, DecimalSeparator);
     if (options.Json) {
         streams.Out << OutcomeJson(outcome, graphOptions) << '\n';
     } else {

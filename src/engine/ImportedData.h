@@ -23,4 +23,16 @@ struct ImportedData {
     std::string SourceFile; // empty when the pairs were pasted
 };
 
+// The extremes of a pool: all that the checks of a design read of it.
+struct PoolExtremes {
+    double MinX = 0;
+    double MaxX = 0;
+    double MinY = 0;
+    double MaxY = 0;
+};
+
+inline PoolExtremes ExtremesOf(const ImportedData& pool) {
+    return {pool.MinX, pool.MaxX, pool.MinY, pool.MaxY};
+}
+
 } // namespace kvor

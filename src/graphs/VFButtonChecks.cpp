@@ -22,7 +22,7 @@ struct Examined {
 
 // The functions the button examines, with the range each is examined over.
 std::vector<Examined> FunctionsToExamine(const StudyDesign& design, StudyTab tab,
-                                         const ImportedData& imported, VFCurveSet& set) {
+                                         const PoolExtremes& imported, VFCurveSet& set) {
     const bool generated = design.DataSource == DataSource::Generate;
     const bool ols = design.Regression == RegressionType::OLS;
     std::vector<Examined> examined;
@@ -50,7 +50,7 @@ std::vector<Examined> FunctionsToExamine(const StudyDesign& design, StudyTab tab
 
 } // namespace
 
-VFButtonOutcome CheckVFButton(const StudyDesign& design, StudyTab tab, const ImportedData& imported,
+VFButtonOutcome CheckVFButton(const StudyDesign& design, StudyTab tab, const PoolExtremes& imported,
                               GraphOptions& options, char decimalSeparator) {
     VFButtonOutcome outcome;
     const bool generated = design.DataSource == DataSource::Generate;

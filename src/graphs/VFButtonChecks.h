@@ -11,7 +11,7 @@
 namespace kvor {
 
 struct GraphOptions;
-struct ImportedData;
+struct PoolExtremes;
 struct StudyDesign;
 
 struct VFMessage {
@@ -33,7 +33,7 @@ struct VFButtonOutcome {
 // checks of a generated design, the check of each function over the values the run produces,
 // the messages and, when something is plottable, CompleteVFCurveSet (which sets the mean-axis
 // and YLog choices of options).
-VFButtonOutcome CheckVFButton(const StudyDesign& design, StudyTab tab, const ImportedData& imported,
+VFButtonOutcome CheckVFButton(const StudyDesign& design, StudyTab tab, const PoolExtremes& imported,
                               GraphOptions& options, char decimalSeparator);
 
 } // namespace kvor

@@ -299,7 +299,7 @@ int CheckVarianceFunction(int Para, int Form, double hi, double lo, double J, do
     return code;
 }
 
-DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const ImportedData& imported,
+DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const PoolExtremes& imported,
                               char decimalSeparator) {
     const bool generated = design.DataSource == DataSource::Generate;
     const T::LineWording& wording = tab == StudyTab::Accuracy ? T::TrueLine : T::ActualLine;

@@ -8,7 +8,7 @@
 
 namespace kvor {
 
-struct ImportedData;
+struct PoolExtremes;
 struct StudyDesign;
 
 struct DesignCheckResult {
@@ -21,7 +21,7 @@ struct DesignCheckResult {
 
 // Checks a tab's design before a run: the X range, the sign of the target line, and the
 // variance functions. Pure: the design and the pairs are left as they are.
-DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const ImportedData& imported,
+DesignCheckResult CheckDesign(const StudyDesign& design, StudyTab tab, const PoolExtremes& imported,
                               char decimalSeparator = '.');
 
 // Code of the first failed check of a variance function over [lo, hi]: 0 when it passes, else

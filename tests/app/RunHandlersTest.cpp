@@ -187,7 +187,7 @@ TEST(AStartButtonClick, RefusedDesignShowsTheCheckAndClearsNothing) {
     Click(f, "AStartButton");
     const kvor::StudyDesign design = f.Window->AccuracyTab()->ReadStudyDesign();
     const kvor::DesignCheckResult check =
-        kvor::CheckDesign(design, kvor::StudyTab::Accuracy, kvor::ImportedData{});
+        kvor::CheckDesign(design, kvor::StudyTab::Accuracy, kvor::PoolExtremes{});
     ASSERT_FALSE(check.Passed);
     ASSERT_EQ(f.Messages.Messages().size(), 1);
     EXPECT_EQ(f.Messages.Messages()[0].Kind, MessageKind::Information);

@@ -25,7 +25,7 @@ const std::string ModifyActual = ".  You will need to modify either the range of
 struct Press {
     StudyDesign Design;
     StudyTab Tab = StudyTab::Accuracy;
-    ImportedData Imported;
+    PoolExtremes Imported;
     GraphOptions Options = DesignGraphOptions();
 
     VFButtonOutcome Run() { return CheckVFButton(Design, Tab, Imported, Options, '.'); }

@@ -165,7 +165,6 @@ TEST(ChooseVFAxes, FollowsTheGraphTypeAndTheDialogSettings) {
 TEST(VFCurvePoints, EdgeDesignsDrawInsideThePlot) {
     const double coefficients[] = {1e-300, 1e-8, 1, 999999999, -0.5};
     const double exponents[] = {-65, -1.5, 0, 1, 2, 2.5, 65};
-    const ImportedData none;
     int drawn = 0;
     for (const int form : {2, 3, 4}) {
         for (const int para : {-1, 0, 1}) {
@@ -180,7 +179,7 @@ TEST(VFCurvePoints, EdgeDesignsDrawInsideThePlot) {
                     design.XVariance = {form, para, 1, b, -b, j};
                     GraphOptions options = DesignGraphOptions();
                     const VFButtonOutcome o =
-                        CheckVFButton(design, StudyTab::Accuracy, none, options, '.');
+                        CheckVFButton(design, StudyTab::Accuracy, {}, options, '.');
                     if (!o.DialogOpens) {
                         continue;
                     }

@@ -46,9 +46,8 @@ kvor::StudyDesign WideDesign(kvor::RegressionType regression) {
 struct VFDialogFixture {
     explicit VFDialogFixture(const kvor::StudyDesign& design) : Output(Messages, "/tmp/") {
         Output.SetClipboard(&Clipboard);
-        const auto none = std::make_unique<kvor::ImportedData>();
         const kvor::VFButtonOutcome outcome =
-            kvor::CheckVFButton(design, kvor::StudyTab::Accuracy, *none, Output.DesignOptions, '.');
+            kvor::CheckVFButton(design, kvor::StudyTab::Accuracy, {}, Output.DesignOptions, '.');
         EXPECT_TRUE(outcome.DialogOpens);
         Set = outcome.Set;
         Dialog = std::make_unique<TKVORVarianceFunctions>(Output, Set, '.', nullptr);

@@ -55,9 +55,8 @@ TEST(TVarianceFunctionsGraph, CoefficientsAtTheirEdgesNeverDrawOutsideThePlot) {
         design.XVariance = e.X;
         kvor::GraphOptions options = kvor::DesignGraphOptions();
         kvor::ApplyFontPreset(options);
-        const auto none = std::make_unique<kvor::ImportedData>();
         kvor::VFButtonOutcome outcome =
-            kvor::CheckVFButton(design, kvor::StudyTab::Accuracy, *none, options, '.');
+            kvor::CheckVFButton(design, kvor::StudyTab::Accuracy, {}, options, '.');
         ASSERT_TRUE(outcome.DialogOpens);
         kvor::VFCurveSet& set = outcome.Set;
         kvor::TVarianceFunctionsGraph graph(set, options);
