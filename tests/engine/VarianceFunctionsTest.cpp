@@ -6,9 +6,9 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <limits>
 #include <numbers>
 
@@ -290,13 +290,13 @@ TEST(Weights, GiveWhatWeightGivesPointByPointAndLeaveTheCallersFlags) {
     const double levels[] = {1, 2.5, 100, 0, -2, 1e300, nan, inf, 7};
     constexpr int n = static_cast<int>(std::size(levels));
     // Functions whose batches all succeed, and ones that fail at some levels only.
-    const VarianceFunction functions[] = {
-        {2, 0, 0.5, 0.02, 0, 2}, {3, 0, 1, 1, 0, 1.5}, {2, 0, 1, 1e10, 0, 65},
-        {4, 0, 1, -1, 0.5, 3},   {2, 1, 2, -3, 0, 2},  {3, 0, 1, 1, 0, -1}};
+    const VarianceFunction functions[] = {{2, 0, 0.5, 0.02, 0, 2}, {3, 0, 1, 1, 0, 1.5},
+                                          {2, 0, 1, 1e10, 0, 65},  {4, 0, 1, -1, 0.5, 3},
+                                          {2, 1, 2, -3, 0, 2},     {3, 0, 1, 1, 0, -1}};
     for (const VarianceFunction& f : functions) {
         for (const int callerFlags : {0, FE_OVERFLOW, FE_INVALID | FE_DIVBYZERO}) {
-            SCOPED_TRACE(testing::Message() << "form " << f.Form << " J " << f.J << " flags "
-                                            << callerFlags);
+            SCOPED_TRACE(testing::Message()
+                         << "form " << f.Form << " J " << f.J << " flags " << callerFlags);
             double expected[n];
             for (int i = 0; i < n; ++i) {
                 expected[i] = kvor::Weight(f, levels[i]);
