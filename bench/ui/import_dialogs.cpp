@@ -165,12 +165,3 @@ BENCHMARK(ImportMillionLinesThroughTheDialog)->Unit(benchmark::kMillisecond)->Us
 BENCHMARK(OpenViewerOnMillionPairs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ScrollViewerToTheEnd)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ViewHundredMegabyteFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
