@@ -108,10 +108,15 @@ TKVORPowerDetails::TKVORPowerDetails(const DetailsSummary& summary, char decimal
     connect(m_setup, &QPushButton::clicked, this, &TKVORPowerDetails::PSetupButtonClick);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_help, &QPushButton::clicked, this, [this] { emit HelpRequested(HelpTopic); });
-    connect(qApp, &QApplication::focusChanged, this, &TKVORPowerDetails::FocusChanged);
+    m_focusWatch =
+        connect(qApp, &QApplication::focusChanged, this, &TKVORPowerDetails::FocusChanged);
     CheckFormSize();
     m_copy->setDefault(true);
     m_copy->setFocus();
+}
+
+TKVORPowerDetails::~TKVORPowerDetails() {
+    disconnect(m_focusWatch);
 }
 
 void TKVORPowerDetails::CheckFormSize() {

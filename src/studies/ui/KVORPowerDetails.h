@@ -25,6 +25,7 @@ class TKVORPowerDetails final : public QDialog {
 public:
     TKVORPowerDetails(const DetailsSummary& summary, char decimalSeparator,
                       GraphOutputContext& output, QWidget* parent = nullptr);
+    ~TKVORPowerDetails() override;
 
     void CopyButtonClick();
     void PrintButtonClick();
@@ -61,6 +62,9 @@ private:
     QPushButton* m_setup;
     QPushButton* m_close;
     QPushButton* m_help;
+    // The application's focus signal outlives this class's part of the dialog while the dialog
+    // is destroyed, so it is let go in the destructor.
+    QMetaObject::Connection m_focusWatch;
 };
 
 // Opens the report of a stored visualisation run modally over `parent` (the plot dialog) and
